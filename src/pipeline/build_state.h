@@ -1,0 +1,73 @@
+// The values one launch shares between start-up and the stages of its one
+// build, and the context every stage operation receives.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "pipeline/build_host.h"
+#include "pipeline/run_log.h"
+#include "text/ustring.h"
+
+namespace sparlin {
+
+inline constexpr char16_t kTitle[] = u"Sparlin v0.9.8.6 beta";
+
+// Paths derived at start-up (Windows paths).
+struct GlobalValues {
+  UString Title = kTitle;
+  UString CompilersFolder;
+  UString CompilerPath;
+  UString SourcePath;
+  UString SecondParameter;
+  UString OutputPath;
+  UString CurrentSuffix = u"_Sparl";
+  UString OptimizedSourcePath;
+  UString AsmPath;
+  UString ResourceScriptPath;
+};
+
+// The eight switch strings; each is empty or begins with a blank.
+struct CompilerSwitches {
+  UString Exe, Xp, Privilege, Icon, DpiAware, LineNumbering, Thread, Resource;
+  // All eight in command-line order.
+  UString Joined() const { return Exe + Xp + Privilege + Icon + DpiAware + LineNumbering + Thread + Resource; }
+};
+
+// Values taken from the source's IDE options.
+struct SourceValues {
+  TextEncoding SourceFormat = TextEncoding::kReadFailed;
+  CompilerSwitches Switches;
+  UString Format;  // " /DLL", " /CONSOLE" or empty
+  UString OptionsFooter;
+  int64_t CompileCount = 0;
+  int64_t BuildCount = 0;
+  int64_t ExeConstant = 0;
+};
+
+// Values of the assembly passes, read by library pruning and the DLL step.
+struct AsmValues {
+  bool EntryLabelSeen = false;
+  int Is64Bit = 0;
+  std::vector<UString> ImportedLibraries;
+};
+
+struct BuildState {
+  GlobalValues globals;
+  SourceValues source;
+  AsmValues assembly;
+  // Set when the preprocess stage compiled the "const_" copy instead of the
+  // user's source; the build deletes that copy when it ends.
+  UString ConstCopyInUse;
+};
+
+// What a stage operation works with.
+struct BuildContext {
+  BuildState& state;
+  BuildHost& host;
+  RunLog& log;
+
+  bool OptionOn(Option option) const { return host.OptionValue(option) != 0; }
+};
+
+}  // namespace sparlin

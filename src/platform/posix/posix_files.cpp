@@ -1,0 +1,120 @@
+// Files, environment and clocks on POSIX.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/posix/posix_path.h"
+
+namespace sparlin::platform {
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+int64_t FileSize(UStringView path) {
+  if (path.empty()) return kFileMissing;
+  struct stat st;
+  if (::stat(NativePath(path).c_str(), &st) != 0) return kFileMissing;
+  if (S_ISDIR(st.st_mode)) return kFileIsFolder;
+  return static_cast<int64_t>(st.st_size);
+}
+
+bool ReadWholeFile(UStringView path, std::string& bytes) {
+  bytes.clear();
+  if (FileSize(path) < 0) return false;
+  int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  char buffer[65536];
+  while (true) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return true;
+}
+
+bool WriteWholeFile(UStringView path, std::string_view bytes) {
+  if (path.empty() || FileSize(path) == kFileIsFolder) return false;
+  int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes);
+  return ::close(fd) == 0 && ok;
+}
+
+bool SafeReplaceFile(UStringView path, std::string_view bytes) {
+  if (path.empty() || FileSize(path) == kFileIsFolder) return false;
+  std::string target = NativePath(path);
+  std::string temp = target + ".sparlin-tmp-" + std::to_string(::getpid());
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (ok) {
+    // Keep the permissions of the file being replaced.
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
+    ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  }
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+bool CopyFileOver(UStringView from, UStringView to) {
+  std::string bytes;
+  if (!ReadWholeFile(from, bytes)) return false;
+  if (!WriteWholeFile(to, bytes)) return false;
+  struct stat st;
+  if (::stat(NativePath(from).c_str(), &st) == 0) ::chmod(NativePath(to).c_str(), st.st_mode & 07777);
+  return true;
+}
+
+bool DeleteFile(UStringView path) {
+  if (FileSize(path) < 0) return false;
+  return ::unlink(NativePath(path).c_str()) == 0;
+}
+
+UString GetEnv(UStringView name) {
+  const char* value = std::getenv(EncodeUtf8(name).c_str());
+  return value ? DecodeUtf8(value) : UString();
+}
+
+uint64_t MonotonicMillis() {
+  using namespace std::chrono;
+  return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+LocalDateTime LocalNow() {
+  std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  ::localtime_r(&now, &tm);
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+bool ShellOpen(UStringView, UStringView) { return false; }  // no desktop shell here
+void PlaySystemSound(SystemSound) {}
+void PlayTone(int, int) {}
+
+}  // namespace sparlin::platform

@@ -1,0 +1,127 @@
+// Child processes on POSIX: the parameter text is split by the Windows rules,
+// standard output may come through a pipe, and a child killed by SIGSEGV
+// reports the Windows access-violation code.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "platform/command_line.h"
+#include "platform/platform.h"
+#include "platform/posix/posix_path.h"
+
+namespace sparlin::platform {
+namespace {
+
+class PosixProcess : public Process {
+ public:
+  PosixProcess(pid_t pid, int stdout_fd) : pid_(pid), fd_(stdout_fd) {}
+  ~PosixProcess() override {
+    CloseStdout();
+    if (!waited_) Wait();
+  }
+
+  bool ReadLine(std::string& line) override {
+    line.clear();
+    while (true) {
+      size_t eol = buffer_.find('\n');
+      if (eol != std::string::npos) {
+        line = buffer_.substr(0, eol);
+        buffer_.erase(0, eol + 1);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+      }
+      if (fd_ < 0) break;
+      char chunk[4096];
+      ssize_t n = ::read(fd_, chunk, sizeof chunk);  // blocks until output or end
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        CloseStdout();
+        break;
+      }
+      buffer_.append(chunk, static_cast<size_t>(n));
+    }
+    if (buffer_.empty()) return false;
+    line.swap(buffer_);
+    buffer_.clear();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+  }
+
+  uint32_t Wait() override {
+    if (waited_) return exit_code_;
+    int status = 0;
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    waited_ = true;
+    if (WIFEXITED(status)) {
+      exit_code_ = static_cast<uint32_t>(WEXITSTATUS(status));
+    } else if (WIFSIGNALED(status)) {
+      int sig = WTERMSIG(status);
+      exit_code_ = sig == SIGSEGV || sig == SIGBUS ? kAccessViolation : 128u + static_cast<uint32_t>(sig);
+    }
+    return exit_code_;
+  }
+
+ private:
+  void CloseStdout() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+
+  pid_t pid_;
+  int fd_;
+  std::string buffer_;
+  bool waited_ = false;
+  uint32_t exit_code_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
+  std::string program = NativePath(options.program);
+  std::string folder = NativePath(options.working_folder);
+  std::vector<std::string> args = {program};
+  for (const UString& arg : SplitCommandLine(options.parameters)) args.push_back(EncodeUtf8(arg));
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+
+  int out_pipe[2] = {-1, -1};
+  if (options.capture_stdout && ::pipe2(out_pipe, O_CLOEXEC) != 0) return nullptr;
+  int exec_error[2];  // closed by a successful exec; carries errno otherwise
+  if (::pipe2(exec_error, O_CLOEXEC) != 0) return nullptr;
+
+  pid_t pid = ::fork();
+  if (pid < 0) return nullptr;
+  if (pid == 0) {
+    if (options.capture_stdout) ::dup2(out_pipe[1], STDOUT_FILENO);
+    int err = 0;
+    if (!folder.empty() && ::chdir(folder.c_str()) != 0) err = errno;
+    if (err == 0) {
+      ::execv(program.c_str(), argv.data());
+      err = errno;
+    }
+    (void)!::write(exec_error[1], &err, sizeof err);
+    ::_exit(127);
+  }
+  ::close(exec_error[1]);
+  if (options.capture_stdout) ::close(out_pipe[1]);
+  int err = 0;
+  ssize_t n;
+  while ((n = ::read(exec_error[0], &err, sizeof err)) < 0 && errno == EINTR) {
+  }
+  ::close(exec_error[0]);
+  if (n > 0) {
+    int status;
+    ::waitpid(pid, &status, 0);
+    if (options.capture_stdout) ::close(out_pipe[0]);
+    return nullptr;
+  }
+  return std::make_unique<PosixProcess>(pid, options.capture_stdout ? out_pipe[0] : -1);
+}
+
+}  // namespace sparlin::platform

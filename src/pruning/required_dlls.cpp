@@ -1,0 +1,7 @@
+#include "pruning/required_dlls.h"
+
+namespace sparlin {
+
+void CopyRequiredDlls(BuildContext&) {}
+
+}  // namespace sparlin

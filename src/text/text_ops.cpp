@@ -1,0 +1,175 @@
+#include "text/text_ops.h"
+
+#include <limits>
+
+namespace sparlin {
+
+UString TrimLeadingBlanks(UStringView text) {
+  size_t start = text.find_first_not_of(u' ');
+  return start == UStringView::npos ? UString() : UString(text.substr(start));
+}
+
+UString TrimTrailingBlanks(UStringView text) {
+  size_t end = text.find_last_not_of(u' ');
+  return end == UStringView::npos ? UString() : UString(text.substr(0, end + 1));
+}
+
+UString TrimBlanks(UStringView text) { return TrimChar(text, u' '); }
+
+UString TrimChar(UStringView text, char16_t ch) {
+  size_t start = text.find_first_not_of(ch);
+  if (start == UStringView::npos) return UString();
+  size_t end = text.find_last_not_of(ch);
+  return UString(text.substr(start, end - start + 1));
+}
+
+bool StartsWith(UStringView text, UStringView prefix) {
+  return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool EndsWith(UStringView text, UStringView suffix) {
+  return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool Contains(UStringView text, UStringView pattern) { return text.find(pattern) != UStringView::npos; }
+
+size_t CountOccurrences(UStringView text, UStringView pattern) {
+  if (pattern.empty()) return 0;
+  size_t count = 0;
+  for (size_t pos = text.find(pattern); pos != UStringView::npos; pos = text.find(pattern, pos + pattern.size())) {
+    ++count;
+  }
+  return count;
+}
+
+UString ReplaceAll(UStringView text, UStringView from, UStringView to) {
+  if (from.empty()) return UString(text);
+  UString out;
+  out.reserve(text.size());
+  size_t pos = 0;
+  for (size_t hit = text.find(from); hit != UStringView::npos; hit = text.find(from, pos)) {
+    out.append(text.substr(pos, hit - pos));
+    out.append(to);
+    pos = hit + from.size();
+  }
+  out.append(text.substr(pos));
+  return out;
+}
+
+char16_t ToLowerChar(char16_t c) {
+  if (c >= u'A' && c <= u'Z') return c + 32;
+  if (c < 0xC0) return c;
+  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;         // Latin-1
+  if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x138 && c != 0x149 && c != 0x17F) {
+    // Latin Extended-A alternates upper/lower, with a shift in two runs.
+    bool odd_run = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    if (odd_run ? (c % 2 == 1) : (c % 2 == 0)) return c + 1;
+    return c;
+  }
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;         // Greek
+  if (c >= 0x410 && c <= 0x42F) return c + 32;                       // Cyrillic
+  if (c >= 0x400 && c <= 0x40F) return c + 80;
+  return c;
+}
+
+char16_t ToUpperChar(char16_t c) {
+  if (c >= u'a' && c <= u'z') return c - 32;
+  if (c < 0xE0) return c;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+  if (c >= 0x100 && c <= 0x17F) {
+    char16_t up = c - 1;
+    return (up >= 0x100 && ToLowerChar(up) == c && up != c) ? up : c;
+  }
+  if (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) return c - 32;
+  if (c >= 0x430 && c <= 0x44F) return c - 32;
+  if (c >= 0x450 && c <= 0x45F) return c - 80;
+  return c;
+}
+
+UString ToLower(UStringView text) {
+  UString out(text);
+  for (auto& c : out) c = ToLowerChar(c);
+  return out;
+}
+
+UString ToUpper(UStringView text) {
+  UString out(text);
+  for (auto& c : out) c = ToUpperChar(c);
+  return out;
+}
+
+size_t FindNoCase(UStringView text, UStringView pattern, size_t from) {
+  if (pattern.empty()) return from <= text.size() ? from : UStringView::npos;
+  UString lower_text = ToLower(text);
+  UString lower_pattern = ToLower(pattern);
+  return lower_text.find(lower_pattern, from);
+}
+
+UString ReplaceAllNoCase(UStringView text, UStringView from, UStringView to) {
+  if (from.empty()) return UString(text);
+  UString lower_text = ToLower(text);
+  UString lower_from = ToLower(from);
+  UString out;
+  out.reserve(text.size());
+  size_t pos = 0;
+  for (size_t hit = lower_text.find(lower_from); hit != UString::npos; hit = lower_text.find(lower_from, pos)) {
+    out.append(text.substr(pos, hit - pos));
+    out.append(to);
+    pos = hit + from.size();
+  }
+  out.append(text.substr(pos));
+  return out;
+}
+
+UString StringField(UStringView text, size_t index, char16_t separator) {
+  if (index == 0) return UString();
+  size_t start = 0;
+  for (size_t i = 1; i < index; ++i) {
+    size_t next = text.find(separator, start);
+    if (next == UStringView::npos) return UString();
+    start = next + 1;
+  }
+  size_t end = text.find(separator, start);
+  return UString(text.substr(start, end == UStringView::npos ? UStringView::npos : end - start));
+}
+
+size_t CountFields(UStringView text, char16_t separator) {
+  size_t n = 1;
+  for (char16_t c : text) n += (c == separator);
+  return n;
+}
+
+UString ToDecimal(int64_t value) { return U(std::to_string(value)); }
+
+int64_t LeadingInteger(UStringView text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+  int64_t value = 0;
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    int digit = text[i] - u'0';
+    value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+  }
+  return negative ? -value : value;
+}
+
+std::vector<UString> SplitLines(UStringView text) {
+  std::vector<UString> lines;
+  size_t start = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == u'\r' || text[i] == u'\n') {
+      lines.emplace_back(text.substr(start, i - start));
+      if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+      start = ++i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+}  // namespace sparlin

@@ -1,0 +1,49 @@
+// Small text operations shared by the passes. A "blank" is the space
+// character only: tabs are never trimmed and never separate words.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "text/ustring.h"
+
+namespace sparlin {
+
+UString TrimBlanks(UStringView text);
+UString TrimLeadingBlanks(UStringView text);
+UString TrimTrailingBlanks(UStringView text);
+// Removes every leading and trailing occurrence of `ch`.
+UString TrimChar(UStringView text, char16_t ch);
+
+bool StartsWith(UStringView text, UStringView prefix);
+bool EndsWith(UStringView text, UStringView suffix);
+bool Contains(UStringView text, UStringView pattern);
+
+// Non-overlapping occurrences, left to right; an empty pattern counts 0.
+size_t CountOccurrences(UStringView text, UStringView pattern);
+UString ReplaceAll(UStringView text, UStringView from, UStringView to);
+// Replacement that ignores letter case (the simple case mapping of ToLower).
+UString ReplaceAllNoCase(UStringView text, UStringView from, UStringView to);
+// Position of the first case-insensitive match at or after `from`, or npos.
+size_t FindNoCase(UStringView text, UStringView pattern, size_t from = 0);
+
+char16_t ToLowerChar(char16_t c);
+char16_t ToUpperChar(char16_t c);
+UString ToLower(UStringView text);
+UString ToUpper(UStringView text);
+
+// The n-th (1-based) field of `text` split at `separator`; empty past the end.
+UString StringField(UStringView text, size_t index, char16_t separator);
+// Number of fields `text` splits into at `separator` (separators + 1).
+size_t CountFields(UStringView text, char16_t separator);
+
+UString ToDecimal(int64_t value);
+// The leading decimal integer of `text` after leading blanks and tabs, with an
+// optional sign; 0 when there are no digits. Saturates at the int64 range.
+int64_t LeadingInteger(UStringView text);
+
+// Splits at "\r\n", "\n" or "\r"; the line ends are not kept. A final line
+// break does not start one more (empty) line.
+std::vector<UString> SplitLines(UStringView text);
+
+}  // namespace sparlin

@@ -1,0 +1,55 @@
+// A BuildHost that records every effect, for the tests of the stages.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pipeline/build_host.h"
+#include "pipeline/build_state.h"
+#include "pipeline/run_log.h"
+
+namespace sparlin::testing {
+
+struct RecordedMessage {
+  UString title;
+  UString text;
+  MessageIcon icon;
+  bool operator==(const RecordedMessage&) const = default;
+};
+
+class FakeHost : public BuildHost {
+ public:
+  FakeHost() : options(OptionValues::Created()) {}
+
+  void LogAppended(const UString& chunk) override { log_chunks.push_back(chunk); }
+  void SetProgress(int percent) override { progress.push_back(percent); }
+  void EnableButton(int control) override { enabled.push_back(control); }
+  int OptionValue(Option option) override { return options.Get(option); }
+  UString SuffixText() override { return options.suffix; }
+  void ShowMessage(const UString& title, const UString& text, MessageIcon icon) override {
+    messages.push_back({title, text, icon});
+  }
+  void PlaySound(Sound sound) override { sounds.push_back(sound); }
+  void PlayTone(int hertz, int milliseconds) override { tones.emplace_back(hertz, milliseconds); }
+
+  OptionValues options;
+  std::vector<UString> log_chunks;
+  std::vector<int> progress;
+  std::vector<int> enabled;
+  std::vector<RecordedMessage> messages;
+  std::vector<Sound> sounds;
+  std::vector<std::pair<int, int>> tones;
+};
+
+// A host, a log and a state wired together, as one build sees them.
+struct FakeBuild {
+  FakeHost host;
+  RunLog log{host};
+  BuildState state;
+  BuildContext ctx{state, host, log};
+
+  // The log text in UTF-8, for whole-text comparisons.
+  std::string LogUtf8() const { return EncodeUtf8(log.Text()); }
+};
+
+}  // namespace sparlin::testing
