@@ -1,0 +1,15 @@
+// The build: the three stages in order, then the clean-up, the buttons and
+// the elapsed time.
+#pragma once
+
+#include "pipeline/build_state.h"
+
+namespace sparlin {
+
+// Runs one whole build on the calling thread.
+void RunBuild(BuildContext& ctx);
+
+// Starts RunBuild on a worker thread that nobody joins.
+bool StartBuildThread(BuildContext& ctx);
+
+}  // namespace sparlin
