@@ -59,6 +59,8 @@ struct BuildState {
   // Set when the preprocess stage compiled the "const_" copy instead of the
   // user's source; the build deletes that copy when it ends.
   UString ConstCopyInUse;
+  // The user's own source, kept when `SourcePath` switches to that copy.
+  UString UserSourcePath;
 };
 
 // What a stage operation works with.

@@ -6,8 +6,9 @@
 
 namespace sparlin {
 
-// Runs one whole build on the calling thread.
-void RunBuild(BuildContext& ctx);
+// Runs one whole build on the calling thread; true when it wrote
+// "\tAll Finished!".
+bool RunBuild(BuildContext& ctx);
 
 // Starts RunBuild on a worker thread that nobody joins.
 bool StartBuildThread(BuildContext& ctx);

@@ -1,6 +1,88 @@
+// sparlin-cli: what one launch of the desktop program does when the user
+// presses Compile once and then closes the main window, without windows.
 #include <cstdio>
+#include <thread>
+#include <vector>
 
-int main() {
-  std::fputs("sparlin-cli: not yet wired\n", stderr);
-  return 1;
+#include "app/cli/cli_arguments.h"
+#include "app/cli/cli_host.h"
+#include "app/run_output.h"
+#include "app/session.h"
+#include "app/settings_file.h"
+#include "pipeline/build_thread.h"
+#include "platform/platform.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace sparlin {
+namespace {
+
+constexpr int kExitFinished = 0;
+constexpr int kExitNotFinished = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitAccessViolation = 3;
+
+void SaveLogFile(const UString& path, const RunLog& log, BuildHost& host) {
+  if (!platform::WriteWholeFile(path, LogFileBytes(log.Text()))) {
+    host.PlaySound(Sound::kError);
+    std::fprintf(stderr, "sparlin-cli: the log file %s could not be written\n", EncodeUtf8(path).c_str());
+  }
 }
+
+int RunCli(const std::vector<UString>& args) {
+  std::string error;
+  auto parsed = ParseCliArguments(args, error);
+  if (!parsed) {
+    std::fprintf(stderr, "sparlin-cli: %s\n%s", error.c_str(), kCliUsage);
+    return kExitUsage;
+  }
+  UString parameter1 = parsed->parameters.size() > 0 ? parsed->parameters[0] : UString();
+  UString parameter2 = parsed->parameters.size() > 1 ? parsed->parameters[1] : UString();
+
+  SettingsFile settings;
+  settings.CreateIfMissing();
+  OptionValues options = StartupOptionValues(settings);
+  ApplyOverrides(parsed->overrides, options);
+
+  CliHost host(options, parsed->trace);
+  Session session(LaunchParameters::FromEnvironment(parameter1, parameter2), host);
+  session.WriteBanner();
+  session.ApplySuffix(options.suffix);  // the stored Suffix applies from start-up
+
+  bool finished = false;
+  if (!session.globals().SourcePath.empty()) {
+    // The build runs on its own thread, as in the window.
+    std::thread build([&] { finished = RunBuild(session.context()); });
+    build.join();
+  }
+  int exit_code = finished ? kExitFinished : kExitNotFinished;
+
+  if (parsed->log_file) SaveLogFile(*parsed->log_file, session.log(), host);
+  if (parsed->run && finished) {
+    auto program_exit = RunOutput(session.globals(), host);
+    if (program_exit && *program_exit == platform::kAccessViolation) exit_code = kExitAccessViolation;
+  }
+  session.RunExitSteps(options.On(Option::DelOnExit));
+  return exit_code;
+}
+
+}  // namespace
+}  // namespace sparlin
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);  // the log's "\r\n" byte for byte
+  std::vector<sparlin::UString> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
+  return sparlin::RunCli(args);
+}
+#else
+int main(int argc, char** argv) {
+  std::vector<sparlin::UString> args;
+  for (int i = 1; i < argc; ++i) args.push_back(sparlin::DecodeUtf8(argv[i]));
+  return sparlin::RunCli(args);
+}
+#endif

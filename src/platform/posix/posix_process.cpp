@@ -83,6 +83,12 @@ class PosixProcess : public Process {
 
 std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
   std::string program = NativePath(options.program);
+  // A relative program is found from the current folder, as on Windows, not
+  // from the child's working folder.
+  if (!program.empty() && program.front() != '/') {
+    char cwd[4096];
+    if (::getcwd(cwd, sizeof cwd)) program = std::string(cwd) + "/" + program;
+  }
   std::string folder = NativePath(options.working_folder);
   std::vector<std::string> args = {program};
   for (const UString& arg : SplitCommandLine(options.parameters)) args.push_back(EncodeUtf8(arg));

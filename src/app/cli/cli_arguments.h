@@ -1,0 +1,35 @@
+// The command line of sparlin-cli:
+//   sparlin-cli [--set KEY=VALUE]... [--log FILE] [--run] [--trace] [--] PARAM1 [PARAM2]
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/options.h"
+
+namespace sparlin {
+
+struct OptionOverride {
+  Option option;
+  int64_t number = 0;
+  UString text;
+};
+
+struct CliArguments {
+  std::vector<OptionOverride> overrides;
+  std::optional<UString> log_file;
+  bool run = false;
+  bool trace = false;
+  std::vector<UString> parameters;  // PARAM1 and PARAM2, as given
+};
+
+// nullopt with `error` set for a usage error.
+std::optional<CliArguments> ParseCliArguments(const std::vector<UString>& args, std::string& error);
+
+// Applies the overrides as the Settings window's controls would hold them.
+void ApplyOverrides(const std::vector<OptionOverride>& overrides, OptionValues& values);
+
+extern const char kCliUsage[];
+
+}  // namespace sparlin

@@ -1,0 +1,47 @@
+#include "app/run_output.h"
+
+#include <thread>
+
+#include "platform/platform.h"
+#include "text/paths.h"
+
+namespace sparlin {
+
+const char16_t kCrashMessage[] =
+    u"\n  Oops, the program crashed...\n\n\n"
+    u"  If you are using ImagePlugins and \"Remove ImagePlugins\" is ticked,\n"
+    u"  please make sure you've added a dummy string with e.g.: \".jpg\", \".tga\"\n"
+    u"  or \".jpg.tga.gif\" somewhere in your code or simply untick the setting.\n\n\n"
+    u"  Still not working? Please post a bug report on the forum, Thank you!\n";
+
+void CompleteOutputPath(GlobalValues& g) {
+  if (PathFolder(g.OutputPath).empty()) g.OutputPath = PathFolder(g.SourcePath) + PathFileName(g.OutputPath);
+}
+
+std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host) {
+  CompleteOutputPath(g);
+  host.SetMainWindowEnabled(false);
+  platform::ProcessOptions options;
+  options.program = g.OutputPath;
+  options.working_folder = PathFolder(g.OutputPath);
+  options.hidden = false;
+  std::optional<uint32_t> exit_code;
+  if (auto process = platform::StartProcess(options)) exit_code = process->Wait();
+  host.BringMainWindowToFront();
+  if (exit_code && *exit_code == platform::kAccessViolation) {
+    host.ShowMessage(g.Title, kCrashMessage, MessageIcon::kWarning);
+  }
+  host.SetMainWindowEnabled(true);
+  return exit_code;
+}
+
+bool StartRunOutputThread(GlobalValues& g, AppHost& host) {
+  try {
+    std::thread([&g, &host] { RunOutput(g, host); }).detach();
+    return true;
+  } catch (...) {
+    return false;  // no thread for want of resources: nothing is reported
+  }
+}
+
+}  // namespace sparlin

@@ -1,0 +1,40 @@
+#include "app/session.h"
+
+#include "app/startup.h"
+#include "platform/platform.h"
+
+namespace sparlin {
+
+LaunchParameters LaunchParameters::FromEnvironment(const UString& parameter1, const UString& parameter2) {
+  return {parameter1, parameter2, platform::GetEnv(u"PB_TOOL_Compiler"), platform::GetEnv(u"PB_TOOL_Executable")};
+}
+
+Session::Session(const LaunchParameters& launch, BuildHost& host) : log_(host), ctx_{state_, host, log_} {
+  state_.globals = DeriveStartupValues(launch.parameter1, launch.parameter2, launch.pb_tool_compiler,
+                                       launch.pb_tool_executable);
+}
+
+void Session::WriteBanner() {
+  const GlobalValues& g = state_.globals;
+  log_.Append(BannerEntry(g.Title));
+  log_.Append(CompilerPathEntry(g.CompilerPath));
+  log_.Append(SourcePathEntry(g.SourcePath));
+  log_.Append(OutputPathEntry(g.OutputPath));
+}
+
+void Session::ApplySuffix(const UString& suffix_text) {
+  GlobalValues& g = state_.globals;
+  g.CurrentSuffix = EffectiveSuffix(suffix_text);
+  g.OptimizedSourcePath = DeriveOptimizedSourcePath(g.SourcePath, g.CurrentSuffix);
+}
+
+void Session::RunExitSteps(bool delete_created_files) {
+  const GlobalValues& g = state_.globals;
+  if (delete_created_files) {
+    platform::DeleteFile(g.OptimizedSourcePath);
+    platform::DeleteFile(g.AsmPath);
+  }
+  if (!g.ResourceScriptPath.empty()) platform::DeleteFile(g.ResourceScriptPath);
+}
+
+}  // namespace sparlin

@@ -1,0 +1,56 @@
+#include "pipeline/build_thread.h"
+
+#include <thread>
+
+#include "pipeline/compiler_runs.h"
+#include "platform/platform.h"
+#include "text/paths.h"
+
+namespace sparlin {
+namespace {
+
+// The compiler's companion files and the constants copy go at the end of a
+// build that reached the assembly stage.
+void DeleteIntermediateFiles(BuildContext& ctx) {
+  BuildState& s = ctx.state;
+  const UString& asm_path = s.globals.AsmPath;
+  platform::DeleteFile(PathFolder(asm_path) + PathBaseName(asm_path) + u".def");
+  // Only the copy this build made; never the user's own source.
+  if (!s.ConstCopyInUse.empty() && s.ConstCopyInUse != s.UserSourcePath) platform::DeleteFile(s.ConstCopyInUse);
+}
+
+}  // namespace
+
+bool RunBuild(BuildContext& ctx) {
+  uint64_t start = platform::MonotonicMillis();
+  bool finished = false;
+  if (PreprocessStage(ctx)) {
+    if (AssemblyStage(ctx)) {
+      if (ReassembleStage(ctx)) {
+        finished = true;
+        ctx.log.Append(u"\tAll Finished!\r\n\r\n");
+        if (!ctx.state.globals.ResourceScriptPath.empty()) platform::DeleteFile(ctx.state.globals.ResourceScriptPath);
+        ctx.host.PlaySound(Sound::kInformation);
+        ctx.host.EnableButton(kControlRunOutput);
+      }
+      DeleteIntermediateFiles(ctx);
+      ctx.host.EnableButton(kControlOpenAsm);
+    }
+    ctx.host.EnableButton(kControlOpenFolder);
+    ctx.host.EnableButton(kControlOpenPb);
+    ctx.host.EnableButton(kControlSaveLog);
+  }
+  ctx.log.Append(TimeEntry(platform::MonotonicMillis() - start));
+  return finished;
+}
+
+bool StartBuildThread(BuildContext& ctx) {
+  try {
+    std::thread([&ctx] { RunBuild(ctx); }).detach();
+    return true;
+  } catch (...) {
+    return false;  // no thread for want of resources: nothing is reported
+  }
+}
+
+}  // namespace sparlin
