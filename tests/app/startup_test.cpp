@@ -1,0 +1,55 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+namespace sparlin {
+namespace {
+
+TEST(Startup, CompilerPathComesFromTheInstallationFolder) {
+  GlobalValues g = DeriveStartupValues(u"C:\\a\\b.pb", u"", u"C:\\PB\\Compilers\\pbcompiler.exe", u"");
+  EXPECT_EQ(g.CompilersFolder, u"C:\\PB\\Compilers\\");
+  EXPECT_EQ(g.CompilerPath, u"C:\\PB\\Compilers\\pbcompiler.exe");
+  // A folder part of 10 characters or fewer leaves the relative path.
+  EXPECT_EQ(DeriveStartupValues(u"x", u"", u"D:\\tools\\pbc.exe", u"").CompilerPath, u"Compilers\\pbcompiler.exe");
+  EXPECT_EQ(DeriveStartupValues(u"x", u"", u"", u"").CompilerPath, u"Compilers\\pbcompiler.exe");
+  // Exactly 11 characters keep one.
+  EXPECT_EQ(DeriveStartupValues(u"x", u"", u"X:\\abcdefg\\p.exe", u"").CompilerPath, u"XCompilers\\pbcompiler.exe");
+  EXPECT_EQ(g.Title, u"Sparlin v0.9.8.6 beta");
+}
+
+TEST(Startup, BlankFirstParameterFallsBackToTheSecond) {
+  GlobalValues g = DeriveStartupValues(u"   ", u"C:\\a\\b.pb", u"", u"");
+  EXPECT_EQ(g.SourcePath, u"C:\\a\\b.pb");
+  EXPECT_EQ(g.SecondParameter, u"C:\\a\\b.pb");
+  EXPECT_EQ(g.OutputPath, u"C:\\a\\b.exe");
+  // A parameter with surrounding blanks is kept exactly as passed.
+  EXPECT_EQ(DeriveStartupValues(u" C:\\a\\b.pb ", u"", u"", u"").SourcePath, u" C:\\a\\b.pb ");
+}
+
+TEST(Startup, OutputPathFromTheEnvironmentOrTheSecondParameter) {
+  EXPECT_EQ(DeriveStartupValues(u"C:\\a\\b.pb", u"", u"", u"").OutputPath, u".exe");
+  EXPECT_EQ(DeriveStartupValues(u"C:\\a\\b.pb", u"", u"", u"  ").OutputPath, u".exe");
+  EXPECT_EQ(DeriveStartupValues(u"C:\\a\\b.pb", u"C:\\o\\prog.v2.pb", u"", u"").OutputPath, u"C:\\o\\prog.v2.exe");
+  EXPECT_EQ(DeriveStartupValues(u"C:\\a\\b.pb", u"x", u"", u"D:\\out\\my.exe").OutputPath, u"D:\\out\\my.exe");
+}
+
+TEST(Startup, OptimizedSourceAndAssemblyPaths) {
+  GlobalValues g = DeriveStartupValues(u"C:\\x\\my.file.pb", u"", u"", u"");
+  EXPECT_EQ(g.OptimizedSourcePath, u"C:\\x\\my.file_Sparl.pb");
+  EXPECT_EQ(g.AsmPath, u"C:\\x\\PureBasic.asm");
+  EXPECT_EQ(DeriveStartupValues(u"C:\\x\\prog", u"", u"", u"").OptimizedSourcePath, u"C:\\x\\prog_Sparl.");
+  GlobalValues none = DeriveStartupValues(u"", u"", u"", u"");
+  EXPECT_EQ(none.SourcePath, u"");
+  EXPECT_EQ(none.OptimizedSourcePath, u"_Sparl.");
+  EXPECT_EQ(none.AsmPath, u"PureBasic.asm");
+  EXPECT_EQ(none.ResourceScriptPath, u"");
+}
+
+TEST(Startup, SuffixIsTrimmedAndNeverEmpty) {
+  EXPECT_EQ(EffectiveSuffix(u" _min "), u"_min");
+  EXPECT_EQ(EffectiveSuffix(u"   "), u"_Sparl");
+  EXPECT_EQ(DeriveOptimizedSourcePath(u"C:\\w\\demo.pb", EffectiveSuffix(u"_x")), u"C:\\w\\demo_x.pb");
+}
+
+}  // namespace
+}  // namespace sparlin
