@@ -1,8 +1,95 @@
 #include "source_stage/ide_options.h"
 
 #include "platform/platform.h"
+#include "source_stage/option_lines.h"
+#include "source_stage/resource_script.h"
+#include "text/paths.h"
+#include "text/text_ops.h"
 
 namespace sparlin {
+namespace {
+
+constexpr UStringView kCompileCountConstant = u"#PB_Editor_CompileCount";
+constexpr UStringView kBuildCountConstant = u"#PB_Editor_BuildCount";
+constexpr UStringView kExeConstant = u"#PB_Editor_CreateExecutable";
+
+void ReadSwitchLines(UStringView text, IdeOptions& options) {
+  CompilerSwitches& s = options.switches;
+  if (Contains(text, u"; EnableXP")) s.Xp = u" /XP";
+  if (Contains(text, u"; DPIAware")) s.DpiAware = u" /DPIAWARE";
+  if (Contains(text, u"; EnableOnError")) s.LineNumbering = u" /LINENUMBERING";
+  if (Contains(text, u"; EnableThread")) s.Thread = u" /THREAD";
+  if (Contains(text, u"; EnableUser")) {
+    s.Privilege = u" /USER";
+  } else if (Contains(text, u"; EnableAdmin")) {
+    s.Privilege = u" /ADMINISTRATOR";
+  }
+  if (Contains(text, u"; ExecutableFormat = Shared dll")) {
+    options.format = u" /DLL";
+  } else if (Contains(text, u"; ExecutableFormat = Console")) {
+    options.format = u" /CONSOLE";
+  }
+}
+
+// The counters are taken as the IDE stored them, not incremented.
+void FillEditorConstants(IdeOptions& options) {
+  UString& text = options.working_text;
+  size_t at = text.find(u"; EnableCompileCount");
+  if (at != UString::npos) {
+    options.compile_count = LeadingInteger(ValueAfter(text, at, 23));
+    text = ReplaceAllNoCase(text, kCompileCountConstant, ToDecimal(options.compile_count));
+    options.constants_filled = true;
+  }
+  if (Contains(text, u"; DisableCompileCount")) {
+    options.compile_count = 1;
+    text = ReplaceAllNoCase(text, kCompileCountConstant, u"0");
+    options.constants_filled = true;
+  }
+  at = text.find(u"; EnableBuildCount");
+  if (at != UString::npos) {
+    options.build_count = LeadingInteger(ValueAfter(text, at, 21));
+    text = ReplaceAllNoCase(text, kBuildCountConstant, ToDecimal(options.build_count));
+    options.constants_filled = true;
+  }
+  if (Contains(text, u"; DisableBuildCount")) {
+    options.build_count = 1;
+    text = ReplaceAllNoCase(text, kBuildCountConstant, u"0");
+    options.constants_filled = true;
+  }
+  if (Contains(text, u"; EnableExeConstant")) {
+    options.exe_constant = 1;
+    text = ReplaceAllNoCase(text, kExeConstant, u"1");
+    options.constants_filled = true;
+  } else if (Contains(text, kExeConstant)) {
+    options.exe_constant = 1;
+    text = ReplaceAllNoCase(text, kExeConstant, u"0");
+    options.constants_filled = true;
+  }
+}
+
+}  // namespace
+
+IdeOptions ParseIdeOptions(UStringView source_text, UStringView output_path) {
+  IdeOptions options;
+  options.working_text = UString(source_text);
+  options.output_path = UString(output_path);
+  ReadSwitchLines(options.working_text, options);
+  FillEditorConstants(options);
+
+  const UString& text = options.working_text;
+  size_t at = text.find(u"; Executable ");
+  if (at != UString::npos) {
+    if (options.output_path.empty()) options.output_path = ValueAfter(text, at, 15);
+    options.switches.Exe = options.format + u" /EXE \"" + options.output_path + u"\"";
+  } else {
+    options.switches.Exe = u" /EXE \"" + options.output_path + u"\"";
+  }
+  at = text.find(u"; UseIcon ");
+  if (at != UString::npos) options.switches.Icon = u" /ICON \"" + ValueAfter(text, at, 12) + u"\"";
+  at = text.find(u"; IDE Options =");
+  if (at != UString::npos) options.options_footer = text.substr(at);
+  return options;
+}
 
 TextEncoding ReadIdeOptions(BuildContext& ctx) {
   GlobalValues& g = ctx.state.globals;
@@ -11,9 +98,31 @@ TextEncoding ReadIdeOptions(BuildContext& ctx) {
     ctx.host.ShowMessage(u"Error BOM", u"Reading " + g.SourcePath + u" was not successful...", MessageIcon::kError);
     return TextEncoding::kReadFailed;
   }
+  DetectedBom bom = DetectBom(bytes);
+  IdeOptions options = ParseIdeOptions(DecodeText(std::string_view(bytes).substr(bom.length), bom.encoding),
+                                       g.OutputPath);
+
   SourceValues& s = ctx.state.source;
-  s.SourceFormat = DetectBom(bytes).encoding;
-  s.Switches.Exe = u" /EXE \"" + g.OutputPath + u"\"";
+  s.SourceFormat = bom.encoding;
+  s.Switches = options.switches;
+  s.Format = options.format;
+  s.CompileCount = options.compile_count;
+  s.BuildCount = options.build_count;
+  s.ExeConstant = options.exe_constant;
+
+  // The copy is UTF-8 without a mark; undecodable bytes of an ANSI source go
+  // back out as the same bytes. A copy that cannot be written is skipped.
+  if (options.constants_filled) {
+    UString copy_path = PathFolder(g.SourcePath) + u"const_" + PathFileName(g.SourcePath);
+    platform::SafeReplaceFile(copy_path, EncodeUtf8(options.working_text));
+  }
+  g.OutputPath = options.output_path;
+
+  g.ResourceScriptPath = PathFolder(g.SourcePath) + u"Sparlin.rc";
+  platform::DeleteFile(g.ResourceScriptPath);
+  WriteResourceScript(ctx, options.working_text);
+
+  s.OptionsFooter = options.options_footer;
   ctx.host.SetProgress(8);
   return s.SourceFormat;
 }

@@ -1,10 +1,27 @@
-// Deletes the Macro ... EndMacro blocks from the preprocessed file.
+// Deletes the Macro ... EndMacro blocks from the preprocessed file: the
+// compiler has expanded every use of them already.
 #pragma once
+
+#include <vector>
 
 #include "pipeline/build_state.h"
 
 namespace sparlin {
 
+struct MacroRemovalResult {
+  bool ok = false;  // false when the working text could not be held in memory
+  UString text;     // the new text, without the final "\r\n" of the file
+  size_t count = 0;              // macro definitions recognised
+  std::vector<UString> names;    // their names, in file order
+};
+
+// `lines` are the file's lines without their line ends.
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines);
+
+// "\t·  Macro Comments Removed: " + count, and the names.
+UString MacroLogItem(const MacroRemovalResult& result);
+
+// Rewrites `OptimizedSourcePath` in the encoding of `SourceFormat`.
 void RemoveMacros(BuildContext& ctx);
 
 }  // namespace sparlin

@@ -1,9 +1,42 @@
 #include "source_stage/source_encoding.h"
 
+#include "platform/platform.h"
+#include "source_stage/preprocessed_file.h"
+
 namespace sparlin {
 
+UString StringFormatLogItem(TextEncoding format) {
+  switch (format) {
+    case TextEncoding::kUtf8: return u"\t·  StringFormat: UTF8\r\n";
+    case TextEncoding::kAscii: return u"\t·  StringFormat: Ascii\r\n";
+    case TextEncoding::kUtf16LE: return u"\t·  StringFormat: Unicode\r\n";
+    default: return UString();
+  }
+}
+
+std::string ConvertedPreprocessedBytes(std::string_view compiler_bytes, TextEncoding format) {
+  // The compiler writes UTF-8; a mark that is already there (a file that was
+  // converted before) is skipped and read by its own kind, so no second mark
+  // is added.
+  return EncodePreprocessed(DecodePreprocessed(compiler_bytes, TextEncoding::kUtf8), format);
+}
+
 bool ConvertSourceEncoding(BuildContext& ctx) {
+  const TextEncoding format = ctx.state.source.SourceFormat;
+  const UString& path = ctx.state.globals.OptimizedSourcePath;
+  ctx.log.Append(StringFormatLogItem(format));
   ctx.host.SetProgress(17);
+  if (format == TextEncoding::kAscii) return true;
+
+  std::string bytes;
+  if (!platform::ReadWholeFile(path, bytes)) {
+    ctx.host.ShowMessage(u"Error Convert", ReadingFailedText(path), MessageIcon::kError);
+    return false;
+  }
+  if (!platform::SafeReplaceFile(path, ConvertedPreprocessedBytes(bytes, format))) {
+    ctx.host.ShowMessage(u"Error Convert", WritingFailedText(path), MessageIcon::kError);
+    return false;
+  }
   return true;
 }
 

@@ -1,0 +1,34 @@
+// What macro removal and uncalled procedure removal share: the definition
+// blocks they record while they assemble the working text, and the cut that
+// takes a block out of it.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "text/ustring.h"
+
+namespace sparlin {
+
+// A Macro or Procedure block in the working text: from the first character
+// of its definition line to just past its end line (before the line break).
+struct DefinitionBlock {
+  UString name;
+  size_t start = 0;
+  std::optional<size_t> end;
+};
+
+// The name in a definition line: the text before the first "(", split at
+// blanks, second field ("Procedure.s Name (a)" gives "Name").
+UString DefinitionName(UStringView line);
+
+// Takes [start, end) out of `text`; the text that followed loses its leading
+// and trailing "\r", then its leading and trailing "\n", and is joined to the
+// text before `start`.
+void CutBlock(UString& text, size_t start, size_t end);
+
+// The log item of a removal pass: caption + count + "\r\n", then, when names
+// were removed, "\r\n" and the "\t\t" + name + "()\r\n" list.
+UString RemovalLogItem(UStringView caption, size_t count, const std::vector<UString>& names);
+
+}  // namespace sparlin
