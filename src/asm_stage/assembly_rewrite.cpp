@@ -1,7 +1,70 @@
 #include "asm_stage/assembly_rewrite.h"
 
-namespace sparlin {
+#include <string>
 
-int RewriteAssemblyFile(BuildContext&) { return 0; }
+#include "asm_stage/assembly_text_pass.h"
+#include "asm_stage/export_definitions.h"
+#include "platform/platform.h"
+#include "pruning/uncalled_removal.h"
+#include "text/paths.h"
+#include "text/text_ops.h"
+
+namespace sparlin {
+namespace {
+
+constexpr char16_t kErrorTitle[] = u"Error Comments";
+
+void ShowFileError(BuildContext& ctx, UStringView verb, const UString& path) {
+  ctx.host.ShowMessage(kErrorTitle, UString(verb) + path + u" was not successful...", MessageIcon::kError);
+}
+
+}  // namespace
+
+int RewriteAssemblyFile(BuildContext& ctx) {
+  AsmPassOptions options = ReadAsmPassOptions(ctx.host);
+  const UString asm_path = ctx.state.globals.AsmPath;
+
+  std::string bytes;
+  if (!platform::ReadWholeFile(asm_path, bytes)) {
+    ShowFileError(ctx, u"Reading ", asm_path);
+    return 0;
+  }
+  std::string_view body(bytes);
+  body.remove_prefix(DetectBom(body).length);
+  std::vector<UString> lines = SplitLines(DecodeUtf8(body));
+  bytes.clear();
+
+  AsmValues& assembly = ctx.state.assembly;
+  AsmPassResult result =
+      RewriteAssemblyText(lines, options, PathFolder(ctx.state.globals.SourcePath), assembly);
+  lines.clear();
+  if (result.failed) {
+    // The rewritten text did not fit in memory; the file keeps its content.
+    ShowFileError(ctx, u"Writing ", asm_path);
+    return 0;
+  }
+  ctx.host.SetProgress(37);
+
+  if (assembly.Is64Bit == 0 && ctx.state.source.Format == u" /DLL") {
+    FixExportDefinitionFile(PathFolder(asm_path) + u"PureBasic.def");
+  }
+
+  ctx.log.Append(AsmCountsSummary(result));
+  ctx.host.SetProgress(41);
+  ctx.log.Append(CalledFunctionsSummary(result));
+
+  UString text = std::move(result.text);
+  if (options.remove_uncalled) {
+    SortLibraryNames(assembly.ImportedLibraries);
+    ctx.log.Append(ImportedLibrariesSummary(assembly.ImportedLibraries));
+    ctx.host.SetProgress(45);
+    text = RemoveUncalledLibraries(ctx, assembly.ImportedLibraries, std::move(text),
+                                   LibraryFolderOf(ctx.state.globals.CompilersFolder));
+  }
+
+  text += u"\r\n";
+  if (!platform::SafeReplaceFile(asm_path, EncodeUtf8(text))) ShowFileError(ctx, u"Writing ", asm_path);
+  return 0;
+}
 
 }  // namespace sparlin

@@ -1,4 +1,6 @@
-// Rewrites "PureBasic.asm" in place after the "/COMMENTED" run.
+// Rewrites "PureBasic.asm" in place after the "/COMMENTED" run: the line
+// rules of the assembly text pass, the export definition fix-up of a 32-bit
+// DLL, the summary in the run log and, with RemUncalled, library pruning.
 #pragma once
 
 #include "pipeline/build_state.h"

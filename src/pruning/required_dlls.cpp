@@ -1,7 +1,124 @@
 #include "pruning/required_dlls.h"
 
-namespace sparlin {
+#include <array>
+#include <string>
 
-void CopyRequiredDlls(BuildContext&) {}
+#include "asm_stage/data_word_line.h"
+#include "platform/platform.h"
+#include "text/paths.h"
+#include "text/text_ops.h"
+
+namespace sparlin {
+namespace {
+
+struct CompilerDll {
+  const char16_t* library;
+  const char16_t* dll;
+};
+
+// Runtime libraries that load a DLL shipped beside the compiler.
+constexpr std::array<CompilerDll, 3> kCompilerDlls = {{
+    {u"Engine3D", u"Engine3d.dll"},
+    {u"Scintilla", u"Scintilla.dll"},
+    {u"DatabaseMySQL", u"libmariadb.dll"},
+}};
+
+// Where a section of the assembly stands while it is read: not yet met,
+// inside, passed.
+enum class Section { kNotYet, kInside, kPassed };
+
+class DllCopier {
+ public:
+  explicit DllCopier(BuildContext& ctx)
+      : ctx_(ctx),
+        output_folder_(PathFolder(ctx.state.globals.OutputPath)),
+        source_folder_(PathFolder(ctx.state.globals.SourcePath)) {}
+
+  void CopyCompilerDlls() {
+    UString compiler_folder = PathFolder(ctx_.state.globals.CompilerPath);
+    for (const UString& library : ctx_.state.assembly.ImportedLibraries) {
+      for (const CompilerDll& entry : kCompilerDlls) {
+        if (library != entry.library) continue;
+        UString target = output_folder_ + entry.dll;
+        if (platform::CopyFileOver(compiler_folder + entry.dll, target)) {
+          ctx_.log.Append(u"\t\u00B7  " + UString(entry.dll) + u" --> " + target + u"\r\n");
+        }
+      }
+    }
+  }
+
+  // An import library with a DLL of the same base name beside it.
+  void CopyImportLibraryDll(UStringView line) {
+    UString library_path = TrimBlanks(TrimLeadingSemicolons(line));
+    if (!platform::FileExists(library_path)) return;
+    UString dll = PathFolder(library_path) + PathBaseName(library_path) + u".dll";
+    if (!platform::FileExists(dll) || PathFolder(dll) == output_folder_) return;
+    CopyAndLog(dll, PathFileName(dll));
+  }
+
+  // A string literal naming a DLL, as written or relative to the source folder.
+  void CopyLiteralDll(UStringView line) {
+    UString named = DllPathFromDataWordLine(line);
+    if (named.empty()) return;
+    if (platform::FileExists(named)) {
+      if (PathFolder(named) != output_folder_) CopyAndLog(named, PathFileName(named));
+    } else if (platform::FileExists(source_folder_ + named) && source_folder_ != output_folder_) {
+      CopyAndLog(source_folder_ + named, named);
+    }
+  }
+
+ private:
+  static UString TrimLeadingSemicolons(UStringView line) {
+    size_t start = line.find_first_not_of(u';');
+    return start == UStringView::npos ? UString() : UString(line.substr(start));
+  }
+
+  void CopyAndLog(const UString& from, const UString& shown_name) {
+    UString target = output_folder_ + PathFileName(from);
+    if (platform::CopyFileOver(from, target)) {
+      ctx_.log.Append(u"\t\u00B7  " + shown_name + u" --> " + target + u"\r\n");
+    }
+  }
+
+  BuildContext& ctx_;
+  UString output_folder_;
+  UString source_folder_;
+};
+
+}  // namespace
+
+UString DllPathFromDataWordLine(UStringView line) {
+  UString text = TrimBlanks(DecodeDataWordLine(line));
+  return ToLower(PathExtension(text)) == u"dll" ? text : UString();
+}
+
+void CopyRequiredDlls(BuildContext& ctx) {
+  if (!ctx.OptionOn(Option::CopyDLL)) return;
+  DllCopier copier(ctx);
+  copier.CopyCompilerDlls();
+
+  std::string bytes;
+  if (!platform::ReadWholeFile(ctx.state.globals.AsmPath, bytes)) return;
+  std::string_view body(bytes);
+  body.remove_prefix(DetectBom(body).length);
+
+  Section imports = Section::kNotYet;
+  Section static_strings = Section::kNotYet;
+  for (const UString& raw : SplitLines(DecodeUtf8(body))) {
+    UString line = TrimBlanks(raw);
+    if (line.empty()) continue;
+    if (imports == Section::kNotYet && StartsWith(line, u"; :Import")) imports = Section::kInside;
+    if (imports == Section::kInside && StartsWith(line, u"format MS")) imports = Section::kPassed;
+    if (imports == Section::kInside) copier.CopyImportLibraryDll(line);
+
+    if (static_strings == Section::kNotYet && StartsWith(line, u"_SYS_StaticStringStart")) {
+      static_strings = Section::kInside;
+    }
+    if (static_strings == Section::kInside && StartsWith(line, u"_SYS_StaticStringEnd")) {
+      static_strings = Section::kPassed;
+    }
+    if (static_strings == Section::kInside) copier.CopyLiteralDll(line);
+  }
+}
 
 }  // namespace sparlin

@@ -1,0 +1,33 @@
+#include "asm_stage/export_definitions.h"
+
+#include <string>
+
+#include "platform/platform.h"
+#include "text/text_ops.h"
+
+namespace sparlin {
+
+UString FixExportDefinitionText(UStringView definition_text) {
+  UString text;
+  for (UString line : SplitLines(definition_text)) {
+    line += u"\r\n";
+    size_t pair = line.find(u"\"=\"");
+    if (pair != UString::npos) line.insert(pair + 3, u"_");
+    text += line;
+  }
+  // A file that ended in empty lines keeps all but the last line break.
+  while (!text.empty() && text.back() == u'\n') text.pop_back();
+  while (!text.empty() && text.back() == u'\r') text.pop_back();
+  return text;
+}
+
+bool FixExportDefinitionFile(const UString& def_path) {
+  std::string bytes;
+  if (!platform::ReadWholeFile(def_path, bytes)) return false;
+  std::string_view body(bytes);
+  body.remove_prefix(DetectBom(body).length);
+  UString fixed = FixExportDefinitionText(DecodeUtf8(body));
+  return platform::SafeReplaceFile(def_path, EncodeUtf8(fixed));
+}
+
+}  // namespace sparlin

@@ -1,0 +1,49 @@
+#include "pruning/reference_forms.h"
+
+#include "text/text_ops.h"
+
+namespace sparlin {
+
+std::vector<UString> CountedForms(UStringView symbol, bool is_64_bit) {
+  UString f(symbol);
+  if (is_64_bit) {
+    return {u"CALL   " + f + u"\r\n",        u"CALL   qword [" + f + u"]\r\n", u"CALL   " + f + u"_THREAD\r\n",
+            u"CALL   " + f + u"_DOUBLE\r\n", u"extrn " + f + u"\r\n",          u"extrn " + f + u"_THREAD\r\n",
+            u"extrn " + f + u"_DOUBLE\r\n"};
+  }
+  return {u"CALL  _" + f + u"@",          u"CALL   dword [_" + f + u"]\r\n", u"CALL  _" + f + u"_THREAD@",
+          u"CALL  _" + f + u"_DOUBLE@",   u"extrn _" + f + u"@",             u"extrn _" + f + u"\r\n",
+          u"extrn _" + f + u"_THREAD@",   u"extrn _" + f + u"_DOUBLE@",      u"CALL   " + f + u"\r\n",
+          u"extrn " + f + u"\r\n"};
+}
+
+std::vector<UString> DeclarationForms(UStringView symbol, bool is_64_bit) {
+  UString f(symbol);
+  if (is_64_bit) return {u"extrn " + f + u"\r\n"};
+  return {u"extrn _" + f + u"@", u"extrn " + f + u"\r\n", u"extrn _" + f + u"\r\n"};
+}
+
+std::vector<UString> CallForms(UStringView symbol, bool is_64_bit) {
+  UString f(symbol);
+  if (is_64_bit) return {u"CALL   " + f + u"\r\n", u"CALL   qword [" + f + u"]\r\n"};
+  return {u"CALL  _" + f + u"@", u"CALL   " + f + u"\r\n", u"CALL   dword [_" + f + u"@",
+          u"CALL   dword [_" + f + u"]\r\n"};
+}
+
+int64_t CountReferences(UStringView text, UStringView symbol, bool is_64_bit) {
+  int64_t sum = 0;
+  for (const UString& form : CountedForms(symbol, is_64_bit)) sum += static_cast<int64_t>(CountOccurrences(text, form));
+  return sum;
+}
+
+UString CommentOutFirst(UStringView text, UStringView form) {
+  size_t hit = text.find(form);
+  if (hit == UStringView::npos) return UString(text);
+  UString out(text);
+  out.insert(hit, u"; ");
+  return out;
+}
+
+UString CommentOutAll(UStringView text, UStringView form) { return ReplaceAll(text, form, u"; " + UString(form)); }
+
+}  // namespace sparlin

@@ -1,0 +1,58 @@
+// Removal of uncalled runtime functions and libraries from the assembly text:
+// learns from the installation's library files which symbols belong to which
+// library, counts the assembly's references to each, comments out the
+// declarations of symbols that are never called, and drops a library from the
+// header when nothing of it is used but its own start-up or clean-up code.
+//
+// Every count, search and replacement is a pass over the whole text; this
+// straightforward form is the reference for any faster method.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "pipeline/build_state.h"
+#include "pruning/image_plugins.h"
+#include "pruning/library_table.h"
+#include "text/ustring.h"
+
+namespace sparlin {
+
+struct PruningSettings {
+  bool is_64_bit = false;
+  UString dpi_aware_switch;                  // the DpiAware compiler switch
+  bool remove_plugins_by_extension = false;  // ImgPlugin
+};
+
+// The effects of a pruning run, so that the run itself stays testable.
+struct PruningIo {
+  std::function<bool(const UString& path, std::string& bytes)> read_file;  // false: cannot open
+  std::function<void(const UString&)> log;                                 // one run-log item
+  std::function<void(int)> progress;
+  std::function<void()> beep;
+};
+
+// Returns the pruned text; deletes the dropped libraries from `libraries`.
+UString RemoveUncalledLibraries(std::vector<UString>& libraries, UString text, UStringView library_folder,
+                                const PruningSettings& settings, const PruningIo& io);
+
+// The same with the build's settings, run log, progress bar and tone.
+UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& libraries, UString text,
+                                UStringView library_folder);
+
+// Removes the first header line "; " + library + "\r\n" from `text`, lists the
+// library in `removed_libraries_text` and deletes it from `libraries`.
+void DropLibrary(UStringView library, UString& text, UString& removed_libraries_text,
+                 std::vector<UString>& libraries);
+
+// The installation's "PureLibraries\" folder: the compilers folder without its
+// last 10 characters ("Compilers\") + "PureLibraries\".
+UString LibraryFolderOf(UStringView compilers_folder);
+
+// Reads the library files of `libraries` (in list order) into a table of
+// symbols with CallCount 0. Unreadable files are skipped.
+LibraryTable ParseLibraryFiles(const std::vector<UString>& libraries, UStringView library_folder,
+                               const PruningIo& io);
+
+}  // namespace sparlin
