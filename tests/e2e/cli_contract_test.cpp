@@ -1,0 +1,140 @@
+// sparlin-cli's own contract: start-up, settings file, usage errors, log file,
+// run of the output, exit codes. The compiler here is a shell script, so that
+// these tests see exactly what the CLI does around any compiler.
+#include <gtest/gtest.h>
+
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+namespace sparlin {
+namespace {
+
+using testing::CliResult;
+using testing::FixTime;
+using testing::RunCli;
+using testing::TempDir;
+
+const std::string kBanner = "\r\n\r\n ---  Sparlin v0.9.8.6 beta  " + std::string(91, '-') + "\r\n";
+
+std::string Banner(const std::string& compiler, const std::string& source, const std::string& output) {
+  return kBanner + "\r\n\r\n\t\xC2\xB7  Compiler:   \t\"" + compiler + "\"\r\n\r\n\t\xC2\xB7  Source file:\t\"" + source +
+         "\"\r\n\r\n\t\xC2\xB7  Output file:\t\"" + output + "\"\r\n";
+}
+
+class CliContract : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (testing::CliBinary().empty()) GTEST_SKIP() << "SPARLIN_CLI not set";
+    // A compiler that writes what each run must produce. The output program
+    // it writes is a script that crashes when the source says so.
+    dir_.Write("PB/Compilers/pbcompiler.exe", R"sh(#!/bin/sh
+case "$2" in
+  /PREPROCESS) cp "$1" "$3" ;;
+  /COMMENTED) printf 'format MS64 COFF\r\nPureBasicStart:\r\n  RET\r\n' > PureBasic.asm ;;
+  /REASM) while [ $# -gt 0 ]; do [ "$1" = /EXE ] && out=$2; shift; done
+          if grep -q CRASH *_Sparl.pb; then printf '#!/bin/sh\nkill -SEGV $$\n' > "$out"
+          else printf '#!/bin/sh\nexit 0\n' > "$out"; fi
+          chmod +x "$out" ;;
+esac
+echo "ok $2"
+)sh");
+    std::filesystem::permissions(dir_.path() / "PB/Compilers/pbcompiler.exe", std::filesystem::perms::owner_all);
+    dir_.Write("work/.keep", "");
+    compiler_ = (dir_.path() / "PB/Compilers/pbcompiler.exe").string();
+  }
+
+  CliResult Run(const std::vector<std::string>& args, std::map<std::string, std::string> env = {}) {
+    if (!env.count("PB_TOOL_Compiler")) env["PB_TOOL_Compiler"] = compiler_;
+    return RunCli(dir_.path() / "work", args, env);
+  }
+
+  TempDir dir_;
+  std::string compiler_;
+};
+
+TEST_F(CliContract, NoParametersWritesTheBannerAndTheSettingsFile) {
+  CliResult r = Run({}, {{"PB_TOOL_Compiler", ""}});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.out, Banner("Compilers\\pbcompiler.exe", "", ".exe"));
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(dir_.Read("work/Sparlin.ini").substr(0, 16), "\xEF\xBB\xBF\r\n; Sparlin\r\n");
+}
+
+TEST_F(CliContract, UsageErrorsRunNothing) {
+  for (auto args : std::vector<std::vector<std::string>>{
+           {"--set", "Nope=1", "x.pb"}, {"--set", "nNOP=x", "x.pb"}, {"--bogus"}, {"a", "b", "c"}}) {
+    CliResult r = Run(args);
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("usage: sparlin-cli"), std::string::npos);
+    EXPECT_FALSE(dir_.Exists("work/Sparlin.ini"));
+  }
+}
+
+TEST_F(CliContract, AllStagesOffLogsSkipsTracesAndSavesTheLog) {
+  dir_.Write("work/demo.pb", "PrintN(\"x\")\r\n");
+  std::string source = (dir_.path() / "work/demo.pb").string();
+  CliResult r = Run({"--trace", "--set", "createpb=0", "--set", "CreateASM=0", "--set", "CreateOUT=0", "--log",
+                     "saved.txt", source});
+  EXPECT_EQ(r.exit_code, 0);
+  // The output path comes from the second parameter only; here it is ".exe".
+  std::string expected = Banner(compiler_.substr(0, compiler_.size() - 24) + "Compilers\\pbcompiler.exe", source,
+                                ".exe") +
+                         "\r\n\r\n ---  PREPROCESS  " + std::string(104, '-') + "\r\n\r\n\tSkipped!\r\n\r\n ---  ASM  " +
+                         std::string(121, '-') + "\r\n\r\n\tSkipped!\r\n ---  REASM  " + std::string(116, '-') +
+                         "\r\n\r\n\tSkipped!\r\n\tAll Finished!\r\n\r\n\r\n\tTime: Ts\r\n\r\n";
+  EXPECT_EQ(FixTime(r.out), expected);
+  EXPECT_EQ(r.err,
+            "[progress 8]\n[progress 0]\n[progress 33]\n[progress 66]\n[progress 100]\n[beep information]\n"
+            "[enable 3]\n[enable 4]\n[enable 2]\n[enable 5]\n[enable 9]\n");
+  EXPECT_EQ(dir_.Read("work/saved.txt"), r.out + "\r\n");
+}
+
+TEST_F(CliContract, RunReportsAnAccessViolation) {
+  dir_.Write("work/crash.pb", "; CRASH\r\n");
+  dir_.Write("work/fine/fine.pb", "; fine\r\n");
+  std::string folder = (dir_.path() / "work").string() + "/";
+  std::map<std::string, std::string> env = {{"PB_TOOL_Executable", "prog.exe"}};
+  CliResult crash = Run({"--run", "--set", "RemMacro=0", "--set", "RemProcs=0", "--set", "RemUncalled=0",
+                         folder + "crash.pb"},
+                        env);
+  EXPECT_EQ(crash.exit_code, 3) << crash.err;
+  EXPECT_EQ(crash.err,
+            "[message Sparlin v0.9.8.6 beta] \\n  Oops, the program crashed...\\n\\n\\n  If you are using "
+            "ImagePlugins and \"Remove ImagePlugins\" is ticked,\\n  please make sure you've added a dummy string "
+            "with e.g.: \".jpg\", \".tga\"\\n  or \".jpg.tga.gif\" somewhere in your code or simply untick the "
+            "setting.\\n\\n\\n  Still not working? Please post a bug report on the forum, Thank you!\\n\n");
+  EXPECT_TRUE(dir_.Exists("work/prog.exe"));  // an output name without folder lies beside the source
+  CliResult fine = Run({"--run", folder + "fine/fine.pb"}, env);
+  EXPECT_EQ(fine.exit_code, 0) << fine.err;
+  EXPECT_EQ(fine.err, "");
+}
+
+TEST_F(CliContract, DeleteOnExitRemovesTheCreatedFilesButNeverTheSource) {
+  dir_.Write("work/demo.pb", "x\r\n");
+  std::string source = (dir_.path() / "work/demo.pb").string();
+  CliResult keep = Run({"--set", "CreateOUT=0", source});
+  EXPECT_EQ(keep.exit_code, 0) << keep.err;
+  EXPECT_TRUE(dir_.Exists("work/demo_Sparl.pb"));
+  EXPECT_TRUE(dir_.Exists("work/PureBasic.asm"));
+  CliResult clean = Run({"--set", "CreateOUT=0", "--set", "DelOnExit=1", "--set", "Suffix= _min ", source});
+  EXPECT_EQ(clean.exit_code, 0) << clean.err;
+  EXPECT_FALSE(dir_.Exists("work/demo_min.pb"));
+  EXPECT_FALSE(dir_.Exists("work/PureBasic.asm"));
+  EXPECT_TRUE(dir_.Exists("work/demo_Sparl.pb"));  // from the earlier run, another name
+  EXPECT_TRUE(dir_.Exists("work/demo.pb"));
+}
+
+TEST_F(CliContract, AStoredSuffixAppliesFromStartUp) {
+  dir_.Write("work/Sparlin.ini", "\xEF\xBB\xBF\r\n[Settings]\r\nSuffix =  _tiny \r\nCreateOUT = 0\r\nCreateASM = 0\r\n");
+  dir_.Write("work/demo.pb", "x\r\n");
+  CliResult r = Run({(dir_.path() / "work/demo.pb").string()});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_TRUE(dir_.Exists("work/demo_tiny.pb"));
+  // The CLI never saves the settings file.
+  EXPECT_EQ(dir_.Read("work/Sparlin.ini"),
+            "\xEF\xBB\xBF\r\n[Settings]\r\nSuffix =  _tiny \r\nCreateOUT = 0\r\nCreateASM = 0\r\n");
+}
+
+}  // namespace
+}  // namespace sparlin
