@@ -189,3 +189,31 @@ TEST_F(BuildTest, SuffixFromTheSettingsWindow) {
 
 }  // namespace
 }  // namespace sparlin
+
+namespace sparlin {
+namespace {
+
+TEST_F(BuildTest, TheConstantsCopyIsCompiledAndThenDeleted) {
+  host_.options.Set(Option::CreateASM, 0);
+  dir_.Write("src/demo.pb", "Debug #PB_Editor_CompileCount\r\n; IDE Options = PureBasic 6.10\r\n; EnableCompileCount = 5\r\n");
+  Session& s = NewSession();
+  EXPECT_TRUE(RunBuild(s.context()));
+  std::string folder = dir_.path().string() + "/src/";
+  EXPECT_EQ(Calls().substr(0, Calls().find(" in ")),
+            "[" + folder + "const_demo.pb][/PREPROCESS][" + folder + "demo_Sparl.pb]");
+  EXPECT_FALSE(dir_.Exists("src/const_demo.pb"));
+  EXPECT_TRUE(dir_.Exists("src/demo.pb"));
+}
+
+TEST_F(BuildTest, ASourceNamedLikeAConstantsCopySurvives) {
+  host_.options.Set(Option::CreateASM, 0);
+  const std::string text = "Debug #PB_Editor_CompileCount\r\n; EnableCompileCount = 5\r\n";
+  dir_.Write("src/const_demo.pb", text);
+  Session& s = NewSession(dir_.File("src/const_demo.pb"));
+  EXPECT_TRUE(RunBuild(s.context()));
+  EXPECT_EQ(dir_.Read("src/const_demo.pb"), text);
+  EXPECT_FALSE(dir_.Exists("src/const_const_demo.pb"));
+}
+
+}  // namespace
+}  // namespace sparlin
