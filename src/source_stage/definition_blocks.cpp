@@ -8,6 +8,14 @@ UString DefinitionName(UStringView line) {
   return StringField(line.substr(0, line.find(u'(')), 2, u' ');
 }
 
+bool OpensBlock(UStringView line, UStringView keyword, UStringView next_chars) {
+  size_t first = line.find_first_not_of(u" \t");
+  if (first == UStringView::npos) return false;
+  UStringView rest = line.substr(first);
+  return rest.size() > keyword.size() && rest.substr(0, keyword.size()) == keyword &&
+         next_chars.find(rest[keyword.size()]) != UStringView::npos;
+}
+
 void CutBlock(UString& text, size_t start, size_t end) {
   UStringView after = UStringView(text).substr(end);
   size_t first = after.find_first_not_of(u'\r');

@@ -22,6 +22,11 @@ struct DefinitionBlock {
 // blanks, second field ("Procedure.s Name (a)" gives "Name").
 UString DefinitionName(UStringView line);
 
+// True when `line`, with blanks and tabs trimmed from both ends, begins with
+// `keyword` followed by one of `next_chars`: a definition line in any
+// indentation, also one that the passes do not take as a definition.
+bool OpensBlock(UStringView line, UStringView keyword, UStringView next_chars);
+
 // Takes [start, end) out of `text`; the text that followed loses its leading
 // and trailing "\r", then its leading and trailing "\n", and is joined to the
 // text before `start`.

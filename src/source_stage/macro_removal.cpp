@@ -13,20 +13,24 @@ MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
   TextBuilder builder = TextBuilderNew();
   if (!builder) return result;
 
-  // Newest definition first: the cuts then run from the end of the text
-  // towards its start, and the recorded offsets stay valid.
+  // The table is in file order; the cuts run from its back, from the end of
+  // the text towards its start, so the recorded offsets stay valid.
   std::vector<DefinitionBlock> table;
+  std::optional<size_t> current;
   size_t offset = 0;
   for (const UString& raw : lines) {
     UString line = TrimBlanks(raw);
-    UStringView head = UStringView(line).substr(0, 6);
-    if (head == u"Macro ") {
+    if (UStringView(line).substr(0, 6) == u"Macro ") {
       table.push_back({DefinitionName(line), offset, std::nullopt});
-    } else if (head == u"EndMac" && !table.empty() && !table.back().end) {
-      // Only an open block is closed: the end line of a block whose first
-      // line was not recognised must not stretch the block before it over
-      // the code in between.
-      table.back().end = offset + line.size();
+      current = table.size() - 1;
+    } else if (OpensBlock(line, u"Macro", u" \t")) {
+      // A block that is not taken (tab-indented, or a tab after the keyword)
+      // owns the next end line, so no recorded block may take it.
+      current.reset();
+    } else if (UStringView(line).substr(0, 6) == u"EndMac" && current && !table[*current].end) {
+      // Only an open block is closed, so an end line never stretches a
+      // finished block over the code that follows it.
+      table[*current].end = offset + line.size();
     }
     TextBuilderAppend(builder, line + u"\r\n");
     offset += line.size() + 2;

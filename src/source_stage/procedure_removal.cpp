@@ -63,6 +63,9 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>&
         if (current && !table[*current].end) table[*current].end = offset + line.size();
         break;
       case LineKind::kOther:
+        // A definition that is not taken (tab-indented, or a tab after the
+        // keyword) owns the next end line, so no recorded block may take it.
+        if (OpensBlock(line, u"Procedure", u" \t.$CD")) current.reset();
         break;
     }
     TextBuilderAppend(builder, line + u"\r\n");
