@@ -1,0 +1,300 @@
+#include "asm_stage/assembly_text_pass.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "asm_stage/asm_test_util.h"
+
+namespace sparlin {
+namespace {
+
+using testing::Crlf;
+using testing::LinesOf;
+
+AsmPassOptions CreatedDefaults() {
+  AsmPassOptions options;
+  options.remove_empty = options.remove_comments = options.remove_absolute_paths = options.remove_uncalled = true;
+  return options;
+}
+
+std::string ReadCorpus(const std::string& name) {
+  std::ifstream in(std::string(SPARLIN_CORPUS_DIR) + "/asm/" + name, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+// The head of the real x64 DialogManager assembly, with a source line that
+// names a file of the source folder and a few hand-made lines of the kinds
+// that the rules treat specially.
+constexpr char kX64Excerpt[] =
+    "; \n"
+    "; PureBasic 5.70 LTS beta 3 (Windows - x64) generated code\n"
+    "; \n"
+    "; (c) 2018 Fantaisie Software\n"
+    "; \n"
+    "; The header must remain intact for Re-Assembly\n"
+    "; \n"
+    "; String\n"
+    "; Requester\n"
+    "; Console\n"
+    "; :System\n"
+    "; expat.lib\n"
+    "; kernel32.lib\n"
+    "; :Import\n"
+    "; \n"
+    "format MS64 COFF\n"
+    "; \n"
+    "; \n"
+    "extrn PB_OpenConsole\n"
+    "extrn PB_PrintN\n"
+    "extrn ExitProcess\n"
+    "extrn memset\n"
+    "extrn pb_XML_ParserFree\n"
+    "extrn SYS_InitString\n"
+    "public PureBasicStart\n"
+    "; \n"
+    "section '.code' code readable executable align 4096\n"
+    "; \n"
+    "PureBasicStart:\n"
+    "; \n"
+    "  SUB    rsp,40\n"
+    "  CALL   PB_OpenConsole\n"
+    "; PrintN(\"C:\\Src\\data.txt\")\n"
+    "  LEA    rcx,[_S1]   ; C:\\Src\\data.txt and c:\\src\\more\n"
+    "  LEA    rdx,[_S2]   ; c:\\src\\only.txt\n"
+    "  CALL   PB_PrintN    \n"
+    "\n"
+    "   \n"
+    "\t\n"
+    "  ;    indented comment\n"
+    "  RET\n"
+    "section '.data' data readable writeable\n"
+    "_PB_DataSection:\n"
+    "pb_align 8\n"
+    "public _SYS_StaticStringStart\n"
+    "_SYS_StaticStringStart:\n"
+    "_S1: dw 67,58,92,83,114,99,92,100,97,116,97,46,116,120,116,0\n"
+    "_S2: dw 99,58,92,115,114,99,92,0\n"
+    "  _S3: dw 67,58,92,83,114,99,92,120,0\n"
+    "_S108: dw 34,0\n"
+    "public _SYS_StaticStringEnd\n"
+    "_SYS_StaticStringEnd:\n"
+    "_S9: dw 67,58,92,83,114,99,92,0\n"
+    "_SYS_StaticStringStart:\n"
+    "_S10: dw 67,58,92,83,114,99,92,0\n";
+
+TEST(AssemblyTextPassTest, X64WithTheCreatedSettings) {
+  AsmValues assembly;
+  AsmPassResult result = RewriteAssemblyText(LinesOf(kX64Excerpt), CreatedDefaults(), u"C:\\Src\\", assembly);
+
+  EXPECT_EQ(EncodeUtf8(result.text), Crlf(";\n"
+                                          "; PureBasic 5.70 LTS beta 3 (Windows - x64) generated code\n"
+                                          ";\n"
+                                          "; (c) 2018 Fantaisie Software\n"
+                                          ";\n"
+                                          "; The header must remain intact for Re-Assembly\n"
+                                          ";\n"
+                                          "; String\n"
+                                          "; Requester\n"
+                                          "; Console\n"
+                                          "; :System\n"
+                                          "; expat.lib\n"
+                                          "; kernel32.lib\n"
+                                          "; :Import\n"
+                                          ";\n"
+                                          "format MS64 COFF\n"
+                                          "extrn PB_OpenConsole\n"
+                                          "extrn PB_PrintN\n"
+                                          "extrn ExitProcess\n"
+                                          "extrn memset\n"
+                                          "extrn pb_XML_ParserFree\n"
+                                          "extrn SYS_InitString\n"
+                                          "public PureBasicStart\n"
+                                          "section '.code' code readable executable align 4096\n"
+                                          "PureBasicStart:\n"
+                                          "  SUB    rsp,40\n"
+                                          "  CALL   PB_OpenConsole\n"
+                                          "  LEA    rcx,[_S1]   ; data.txt and more\n"
+                                          "  LEA    rdx,[_S2]   ; c:\\src\\only.txt\n"
+                                          "  CALL   PB_PrintN\n"
+                                          "\t\n"
+                                          "  ;    indented comment\n"
+                                          "  RET\n"
+                                          "section '.data' data readable writeable\n"
+                                          "_PB_DataSection:\n"
+                                          "pb_align 8\n"
+                                          "public _SYS_StaticStringStart\n"
+                                          "_SYS_StaticStringStart:\n"
+                                          "_S1: dw 100,97,116,97,46,116,120,116,0\n"
+                                          "_S2: dw 99,58,92,115,114,99,92,0\n"
+                                          "_S3: dw 120,0\n"
+                                          "_S108: dw 34,0\n"
+                                          "public _SYS_StaticStringEnd\n"
+                                          "_SYS_StaticStringEnd:\n"
+                                          "_S9: dw 67,58,92,83,114,99,92,0\n"
+                                          "_SYS_StaticStringStart:\n"
+                                          "_S10: dw 67,58,92,83,114,99,92,0\n"));
+  EXPECT_EQ(result.empty_lines_removed, 2);
+  EXPECT_EQ(result.comments_removed, 6);
+  EXPECT_EQ(result.paths_removed, 1);
+  EXPECT_EQ(EncodeUtf8(CalledFunctionsSummary(result)),
+            "\t\u00B7  Called WinAPI Functions: 3\r\n\r\n\t\tExitProcess\r\n\t\tmemset\r\n\t\tpb_XML_ParserFree\r\n");
+  EXPECT_EQ(assembly.ImportedLibraries, (std::vector<UString>{u"String", u"Requester", u"Console"}));
+  EXPECT_EQ(assembly.Is64Bit, 1);
+  EXPECT_TRUE(assembly.EntryLabelSeen);
+  EXPECT_FALSE(result.failed);
+}
+
+TEST(AssemblyTextPassTest, X86WithInsertedLinesAndRemovalOff) {
+  // From the real x86 DialogManager assembly, shortened.
+  constexpr char kX86[] =
+      "; \n"
+      "; PureBasic 4.50 Alpha 1 (Windows - x86) generated code\n"
+      "; String\n"
+      "format MS COFF\n"
+      "; \n"
+      "extrn _ExitProcess@4\n"
+      "extrn _XML_ParserFree\n"
+      "extrn _PB_PrintN\n"
+      "extrn _SYS_InitString@0\n"
+      "extrn _ExitProcess@4\n"
+      "public PureBasicStart\n"
+      "section '.code' code readable executable align 8\n"
+      "PureBasicStart:\n"
+      "; \n"
+      "  CALL  _GetModuleHandleA@4\n"
+      "\n"
+      "  CALL   dword [_PB_PrintN]\n"
+      "PureBasicStart_Again:\n"
+      "section '.data' data readable writeable\n"
+      "_S1: dw 65,0\n";
+  AsmPassOptions options;
+  options.empty_lines = 2;
+  options.nop_lines = 1;
+  AsmValues assembly;
+  assembly.Is64Bit = 1;  // set by the format line of this file
+  AsmPassResult result = RewriteAssemblyText(LinesOf(kX86), options, u"C:\\Src\\", assembly);
+
+  const std::string inserted = "\r\r  NOP\r\n";
+  EXPECT_EQ(EncodeUtf8(result.text), Crlf(";\n"
+                                          "; PureBasic 4.50 Alpha 1 (Windows - x86) generated code\n"
+                                          "; String\n"
+                                          "format MS COFF\n"
+                                          ";\n"
+                                          "extrn _ExitProcess@4\n"
+                                          "extrn _XML_ParserFree\n"
+                                          "extrn _PB_PrintN\n"
+                                          "extrn _SYS_InitString@0\n"
+                                          "extrn _ExitProcess@4\n"
+                                          "public PureBasicStart\n"
+                                          "section '.code' code readable executable align 8\n"
+                                          "PureBasicStart:\n") +
+                                         ";\r\n" + inserted + "  CALL  _GetModuleHandleA@4\r\n" + inserted + "\r\n" +
+                                         inserted + "  CALL   dword [_PB_PrintN]\r\n" + inserted +
+                                         "PureBasicStart_Again:\r\n" + inserted +
+                                         "section '.data' data readable writeable\r\n_S1: dw 65,0\r\n");
+  EXPECT_EQ(result.empty_lines_removed, 0);
+  EXPECT_EQ(result.comments_removed, 0);
+  EXPECT_EQ(result.paths_removed, 0);
+  EXPECT_EQ(EncodeUtf8(CalledFunctionsSummary(result)),
+            "\t\u00B7  Called WinAPI Functions: 3\r\n\r\n\t\tExitProcess\r\n\t\tXML_ParserFree\r\n\t\tExitProcess\r\n");
+  EXPECT_TRUE(assembly.ImportedLibraries.empty());
+  EXPECT_EQ(assembly.Is64Bit, 0);
+}
+
+TEST(AssemblyTextPassTest, NoEntryLabelMeansNoInsertedLines) {
+  AsmPassOptions options;
+  options.empty_lines = 3;
+  options.nop_lines = 2;
+  AsmValues assembly;
+  AsmPassResult result =
+      RewriteAssemblyText(LinesOf("format MS64 COFF\n  RET\nsection '.data' data\n  NOP\n"), options, u"", assembly);
+  EXPECT_EQ(EncodeUtf8(result.text), Crlf("format MS64 COFF\n  RET\nsection '.data' data\n  NOP\n"));
+  EXPECT_FALSE(assembly.EntryLabelSeen);
+}
+
+TEST(AssemblyTextPassTest, HeaderLibraryNamesAndDeclaredFunctions) {
+  constexpr char kHeader[] =
+      ";\n"
+      "; Gadget\n"
+      ";  Twice\n"            // two blanks: the second word is empty
+      "; Gadget extra\n"      // the second word is Gadget again
+      "; :Import\n"
+      "; (c) 2018\n"
+      "; The header\n"
+      "; PureBasicIDE\n"
+      "; user32.lib\n"
+      "; Window.libs\n"
+      "\t; Tabbed\n"          // does not begin with ";"
+      "format MS64 COFF\n"
+      "; Menu\n"              // after the format line: no library
+      "extrn _MessageBoxW@16\n"
+      "extrn _PB_Foo\n"
+      "extrn SYS_Bar\n"
+      "extrn __imp@4\n"
+      "extrn  Spaced\n"       // two blanks: empty word, nothing listed
+      "extrn @Only\n";        // nothing before the "@"
+  AsmPassOptions options;
+  options.remove_uncalled = true;
+  AsmValues assembly;
+  AsmPassResult result = RewriteAssemblyText(LinesOf(kHeader), options, u"", assembly);
+  EXPECT_EQ(assembly.ImportedLibraries, (std::vector<UString>{u"Gadget", u"Gadget", u"Window.libs"}));
+  EXPECT_EQ(EncodeUtf8(CalledFunctionsSummary(result)),
+            "\t\u00B7  Called WinAPI Functions: 2\r\n\r\n\t\tMessageBoxW\r\n\t\timp\r\n");
+}
+
+TEST(AssemblyTextPassTest, SummaryBlocks) {
+  AsmPassResult result;
+  result.empty_lines_removed = 12;
+  result.comments_removed = 0;
+  result.paths_removed = 3;
+  EXPECT_EQ(EncodeUtf8(AsmCountsSummary(result)),
+            "\t\u00B7  Empty Lines Removed: 12\r\n\r\n\t\u00B7  Comments Removed: 0\r\n\r\n"
+            "\t\u00B7  Absolute Paths Removed: 3\r\n");
+  EXPECT_EQ(EncodeUtf8(CalledFunctionsSummary(result)), "\t\u00B7  Called WinAPI Functions: 0\r\n\r\n");
+  EXPECT_EQ(EncodeUtf8(ImportedLibrariesSummary({})), "\t\u00B7  Imported PB Libraries: 0\r\n");
+  std::vector<UString> libraries = {u"String", u"Console", u"SimpleList", u"2DDrawing", u"Sprite3D", u"String"};
+  SortLibraryNames(libraries);
+  EXPECT_EQ(EncodeUtf8(ImportedLibrariesSummary(libraries)),
+            "\t\u00B7  Imported PB Libraries: 6\r\n\r\n\t\t2DDrawing\r\n\t\tConsole\r\n\t\tSimpleList\r\n"
+            "\t\tSprite3D\r\n\t\tString\r\n\t\tString\r\n");
+}
+
+TEST(AssemblyTextPassTest, RealAssemblyFiles) {
+  // x64: with every rule off, only the line ends and trailing blanks change.
+  std::string x64 = ReadCorpus("win-x64__pb570b3__DialogManager__PureBasic.asm");
+  ASSERT_FALSE(x64.empty());
+  AsmValues assembly;
+  AsmPassOptions off;
+  off.remove_uncalled = true;
+  AsmPassResult result = RewriteAssemblyText(LinesOf(x64), off, u"", assembly);
+  std::string expected;
+  for (const UString& line : LinesOf(x64)) expected += EncodeUtf8(TrimTrailingBlanks(line)) + "\r\n";
+  EXPECT_EQ(EncodeUtf8(result.text), expected);
+  EXPECT_EQ(assembly.ImportedLibraries,
+            (std::vector<UString>{u"String", u"Requester", u"Process", u"Cipher", u"Memory", u"LinkedList",
+                                  u"FileSystem", u"Date", u"File", u"Object", u"SimpleList", u"Console"}));
+  EXPECT_EQ(assembly.Is64Bit, 1);
+
+  // x86: the external functions of its header.
+  AsmValues x86_assembly;
+  AsmPassResult x86 = RewriteAssemblyText(LinesOf(ReadCorpus("win-x86__pb450a1__DialogManager__PureBasic4.50.asm")),
+                                          CreatedDefaults(), u"C:\\Src\\", x86_assembly);
+  EXPECT_EQ(EncodeUtf8(CalledFunctionsSummary(x86)),
+            "\t\u00B7  Called WinAPI Functions: 13\r\n\r\n\t\tExitProcess\r\n\t\tGetModuleHandleA\r\n"
+            "\t\tHeapCreate\r\n\t\tHeapDestroy\r\n\t\tXML_ErrorString\r\n\t\tXML_GetCurrentLineNumber\r\n"
+            "\t\tXML_GetErrorCode\r\n\t\tXML_Parse\r\n\t\tXML_ParserCreate\r\n\t\tXML_ParserFree\r\n"
+            "\t\tXML_SetEndElementHandler\r\n\t\tXML_SetStartElementHandler\r\n\t\tmemset\r\n");
+  EXPECT_EQ(x86_assembly.ImportedLibraries,
+            (std::vector<UString>{u"String", u"Requester", u"Process", u"Cipher", u"Misc", u"Memory", u"LinkedList",
+                                  u"FileSystem", u"Date", u"File", u"Object", u"SimpleList", u"Console", u"EXPAT",
+                                  u"KERNEL32"}));
+  EXPECT_EQ(x86_assembly.Is64Bit, 0);
+  EXPECT_TRUE(x86_assembly.EntryLabelSeen);
+}
+
+}  // namespace
+}  // namespace sparlin
