@@ -186,14 +186,6 @@ TEST(VersionResource, RealFooterWithSomeFieldsLeftOut) {
   EXPECT_EQ(VersionScript(U(CorpusFile("zonemaster60__HandyMPlayer.pb"))), FilledTemplate(expected));
 }
 
-TEST(ResourceIncludes, ResourcesInAndOutsideTheSourceFolder) {
-  UString text = u"; IDE Options = PureBasic 6.10\r\n; AddResource = C:\\Work\\Ledger\\ledger.rc\r\n"
-                 u"; AddResource =   C:\\Shared\\icons.rc  \r\n; AddResource = manifest.rc";
-  EXPECT_EQ(ResourceIncludeText(text, u"C:\\Work\\Ledger\\"),
-            u"\r\n#include \"ledger.rc\"\r\n#include \"C:\\Shared\\icons.rc\"\r\n#include \"manifest.rc\"");
-  EXPECT_EQ(ResourceIncludeText(u"; IDE Options = PureBasic 6.10\r\n; EnableXP", u"C:\\Work\\"), u"");
-}
-
 class WriteResourceScriptTest : public ::testing::Test {
  protected:
   // Reads the options of `source` as the build does; returns the script's
@@ -213,7 +205,7 @@ class WriteResourceScriptTest : public ::testing::Test {
 TEST_F(WriteResourceScriptTest, AddedResourcesWithoutVersionInfo) {
   std::string folder = EncodeUtf8(dir.Folder());
   std::string script = ScriptFor("Debug 1\r\n; IDE Options = PureBasic 6.10\r\n; AddResource = " + folder +
-                                 "app.rc\r\n; AddResource = C:\\Shared\\icons.rc\r\n; EnableXP");
+                                 "app.rc\r\n; AddResource =   C:\\Shared\\icons.rc  \r\n; EnableXP");
   EXPECT_EQ(script, kBom + "\r\n\r\n#include \"app.rc\"\r\n#include \"C:\\Shared\\icons.rc\"\r\n");
   EXPECT_EQ(ResourceSwitch(), u" /RESOURCE \"" + dir.File("Sparlin.rc") + u"\"");
   EXPECT_EQ(build.state.source.Switches.Joined(),
