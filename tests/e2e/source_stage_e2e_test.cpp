@@ -147,5 +147,22 @@ TEST_F(SourceStageE2e, Utf8Source) {
   ExpectScriptAndSwitches();
 }
 
+TEST(SourceStageStandinE2e, WholeBuildOfAUtf16Source) {
+  if (testing::CliBinary().empty() || testing::StandinInstall().empty()) GTEST_SKIP() << "no CLI or stand-in";
+  // The stand-in's own flattening of the same program gives the same file.
+  TempDir dir;
+  const std::string footer =
+      "; IDE Options = PureBasic 6.10 LTS (Windows - x64)\r\n; ExecutableFormat = Console\r\n; EnableXP";
+  dir.Write("ledger.pb", "\xFF\xFE" + EncodeText(U(kSource + footer), TextEncoding::kUtf16LE));
+  std::string folder = dir.path().string() + "/";
+  CliResult r = RunCli(dir.path(), {"--set", "RemMacro=1", "--set", "RemProcs=1", folder + "ledger.pb"},
+                       {{"PB_TOOL_Compiler", testing::StandinCompiler()}, {"PB_TOOL_Executable", folder + "ledger"}});
+  ASSERT_EQ(r.exit_code, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("\tAll Finished!"), std::string::npos);
+  const std::string preprocessed = kPreprocessed.substr(0, kPreprocessed.find("; IDE Options")) + footer + "\r\n";
+  EXPECT_EQ(dir.Read("ledger_Sparl.pb"), "\xFF\xFE" + EncodeText(U(preprocessed), TextEncoding::kUtf16LE));
+  EXPECT_TRUE(dir.Exists("ledger"));
+}
+
 }  // namespace
 }  // namespace sparlin
