@@ -107,8 +107,10 @@ AssemblyFacts ReadAssemblyFacts(const std::string& assembly) {
   std::vector<Frame> frames(1);
   std::string current;
   std::string stored_variable;
+  bool in_procedures = false;  // printed texts are taken from the main code only
   for (const std::string& line : lines) {
     std::string instruction = TrimSpaces(line);
+    if (instruction == "PB_EndFunctions:" || instruction == "_PB_EndFunctions:") in_procedures = true;
     if (instruction.empty() || instruction[0] == ';' || instruction.find(": dw ") != std::string::npos)
       continue;
     std::string mnemonic = AsciiLower(instruction.substr(0, instruction.find(' ')));
@@ -146,8 +148,7 @@ AssemblyFacts ReadAssemblyFacts(const std::string& assembly) {
         bool linked = plugin.empty() ||
                       std::find(libraries.begin(), libraries.end(), plugin) != libraries.end();
         facts.payload.images.push_back({file, plugin, linked});
-      } else if (instruction.find("PB_PrintN") != std::string::npos ||
-                 instruction.find("PB_Print") != std::string::npos) {
+      } else if (!in_procedures && instruction.find("PB_Print") != std::string::npos) {
         facts.payload.printed.push_back(Join(args));
       }
     }

@@ -123,9 +123,13 @@ int RunCommented(const Arguments& a) {
     std::cout << "Error: resource file not found: '" << a.resource << "'." << std::endl;
     return 1;
   }
+  // The target: SPARLIN_STANDIN_TARGET when set, else the IDE options that
+  // Sparlin appends to the file it compiles, else x64.
   const char* env = std::getenv("SPARLIN_STANDIN_TARGET");
+  std::string chosen = env ? AsciiLower(env) : "";
   TargetOptions target;
-  target.x64 = !(env && std::string(env) == "x86");
+  if (chosen == "x86" || chosen == "x64") target.x64 = chosen == "x64";
+  else target.x64 = bytes.find("; IDE Options = ") == std::string::npos || bytes.find("(Windows - x86)") == std::string::npos;
   target.dll = a.dll;
   target.console = a.console;
   target.thread = a.thread;

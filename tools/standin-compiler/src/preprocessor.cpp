@@ -103,6 +103,9 @@ class Preprocessor {
     // come back unchanged when the text is encoded again.
     std::string text = EncodeUtf8(DecodeWithBom(bytes));
     std::vector<std::string> lines = SplitTextLines(text);
+    // The real preprocessor gives a file's final line break one more (empty)
+    // line.
+    if (!text.empty() && (text.back() == '\n' || text.back() == '\r')) lines.emplace_back();
     for (size_t n = 0; n < lines.size(); ++n) {
       if (!ProcessLine(file, n + 1, lines[n])) return false;
     }
@@ -141,9 +144,35 @@ class Preprocessor {
       return true;
     }
     for (const std::string& line : Expand(code, 0)) {
-      if (!TrimSpaces(line).empty()) Emit(line);
+      if (TrimSpaces(line).empty()) continue;
+      std::string word = FirstWordLower(line);
+      if (word == "endwith" && !with_.empty()) with_.pop_back();
+      Emit(with_.empty() ? line : ResolveWith(line, with_.back()));
+      if (word == "with") with_.push_back(TrimSpaces(TrimLeftSpaces(line).substr(4)));
     }
     return true;
+  }
+
+  // Inside With ... EndWith, a field access that starts with '\' gets the
+  // With expression in front of it; the real preprocessor then drops the
+  // line's indentation and writes a plain name with a blank before it.
+  static std::string ResolveWith(const std::string& line, const std::string& expression) {
+    std::string prefix = (!expression.empty() && IsIdentStart(expression[0]) ? " " : "") + expression;
+    std::string trimmed = TrimLeftSpaces(line);
+    std::string out;
+    bool in_string = false, changed = false;
+    char previous = ' ';
+    for (char c : trimmed) {
+      if (c == '"') in_string = !in_string;
+      if (!in_string && c == '\\' && !IsIdentChar(previous) && previous != ')' && previous != ']' &&
+          previous != '$') {
+        out += prefix;
+        changed = true;
+      }
+      out += c;
+      previous = c;
+    }
+    return changed ? out : line;
   }
 
   bool Include(const fs::path& file, size_t line_number, const std::string& code, bool once) {
@@ -296,6 +325,7 @@ class Preprocessor {
   std::set<std::string> included_;
   std::map<std::string, MacroDefinition> macros_;
   bool defining_ = false;
+  std::vector<std::string> with_;
   MacroDefinition current_;
   std::string out_;
   std::string error_;
