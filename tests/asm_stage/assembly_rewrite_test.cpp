@@ -1,7 +1,10 @@
 #include "asm_stage/assembly_rewrite.h"
 
 #include <gtest/gtest.h>
+
+#if !defined(_WIN32)
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 

@@ -26,7 +26,7 @@ TEST(LibraryFileTest, NamesBetweenTheFirstTwoMarkerLinesSurviveTheNoise) {
       "4BILConsole\0"s                 // library tag
       "@Decorated\0Trailing@\0"s
       "AAA\0AB\0AA!\0AB?\0QQ?\0"s      // capital-letter noise
-      "ABC\0"s                         // three distinct letters: a name
+      "ABC\0ZY.\0ZYX!\0X4BIL\0"s         // more than the letter and one mark: names
       "A B  C\0"s                      // blanks go, then as ABC
       "!Bang\0?Query\0(Args)\0"s
       "Con\x01sole\tInput\0"s          // control characters removed
@@ -38,23 +38,8 @@ TEST(LibraryFileTest, NamesBetweenTheFirstTwoMarkerLinesSurviveTheNoise) {
       "MidERUPMarker\0"s               // second marker: the list ends
       "AfterTheList\0ERUP\0Later\0"s;
   EXPECT_EQ(LibraryFunctionNames(bytes),
-            (std::vector<UString>{u"OpenConsole", u"PrintN", u"ABC", u"ABC", u"ConsoleInput", u"SpacedOut",
+            (std::vector<UString>{u"OpenConsole", u"PrintN", u"ABC", u"ZY.", u"ZYX!", u"X4BIL", u"ABC", u"ConsoleInput", u"SpacedOut",
                                   u"lowerCase", u"OpenConsole"}));
-}
-
-TEST(LibraryFileTest, CleaningRules) {
-  EXPECT_EQ(CleanLibraryCandidate(u"4BIL"), u"");
-  EXPECT_EQ(CleanLibraryCandidate(u"X4BIL"), u"X4BIL");
-  EXPECT_EQ(CleanLibraryCandidate(u"Z"), u"");
-  EXPECT_EQ(CleanLibraryCandidate(u"ZZ!"), u"");
-  EXPECT_EQ(CleanLibraryCandidate(u"ZY!"), u"");
-  EXPECT_EQ(CleanLibraryCandidate(u"ZYX"), u"ZYX");
-  EXPECT_EQ(CleanLibraryCandidate(u"ZYX!"), u"ZYX!");
-  EXPECT_EQ(CleanLibraryCandidate(u"ZY."), u"ZY.");
-  EXPECT_EQ(CleanLibraryCandidate(u"MessageRequester (Title$, Text$)"), u"MessageRequester(Title$,Text$)");
-  EXPECT_EQ(CleanLibraryCandidate(u"a!"), u"a!");
-  EXPECT_EQ(CleanLibraryCandidate(u"@"), u"");
-  EXPECT_EQ(CleanLibraryCandidate(u"\x1f"), u"");
 }
 
 }  // namespace
