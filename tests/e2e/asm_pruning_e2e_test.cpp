@@ -162,5 +162,43 @@ TEST_F(AsmPruningE2e, DllsNamedByTheProgramAreCopiedBesideIt) {
   EXPECT_EQ(ReadBytes(b.folder / "out" / "mylib.dll"), ReadBytes(b.folder / "mylib.dll"));
 }
 
+// The real compiler's assembly from the corpus, rewritten with pruning and
+// inserted lines, is handed to the flat assembler by a scripted compiler; the
+// library files are the stand-in installation's.
+TEST_F(AsmPruningE2e, RealCompilerAssemblyStillAssembles) {
+  fs::path install = dir_.path() / "PB";
+  fs::create_directories(install / "Compilers");
+  fs::create_directory_symlink(testing::StandinInstall() / "PureLibraries", install / "PureLibraries");
+  dir_.Write("PB/Compilers/pbcompiler.exe", R"sh(#!/bin/sh
+case "$2" in
+  /PREPROCESS) printf 'x\r\n' > "$3" ;;
+  /COMMENTED) cp "$CORPUS_ASM" PureBasic.asm ;;
+  /REASM) ${SPARLIN_STANDIN_FASM:-qemu-i386 -L / /usr/bin/fasm} PureBasic.asm out.obj || exit 1 ;;
+esac
+)sh");
+  fs::permissions(install / "Compilers" / "pbcompiler.exe", fs::perms::owner_all);
+  dir_.Write("work/prog.pb", "OpenConsole()\r\n");
+
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"win-x64__pb570b3__DialogManager__PureBasic.asm", "\t\tCipher\r\n\t\tDate\r\n\t\tObject\r\n\t\tSimpleList\r\n"},
+      {"win-x86__pb450a1__DialogManager__PureBasic4.50.asm",
+       "\t\tCipher\r\n\t\tDate\r\n\t\tObject\r\n\t\tSimpleList\r\n"},
+      {"win-x64__pb570b3__PureBasicIDE__PureBasic.asm", "\t\tObject\r\n\t\tSimpleList\r\n"},
+  };
+  for (const auto& [name, dropped] : files) {
+    SCOPED_TRACE(name);
+    CliResult r = testing::RunCli(dir_.path() / "work",
+                                  {"--set", "InsEmpty=1", "--set", "nEmpty=2", "--set", "InsNOP=1",
+                                   (dir_.path() / "work" / "prog.pb").string()},
+                                  {{"PB_TOOL_Compiler", (install / "Compilers" / "pbcompiler.exe").string()},
+                                   {"PB_TOOL_Executable", (dir_.path() / "work" / "prog.exe").string()},
+                                   {"CORPUS_ASM", std::string(SPARLIN_CORPUS_DIR) + "/asm/" + name}});
+    EXPECT_EQ(r.exit_code, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("\tAll Finished!\r\n"), std::string::npos) << r.out;
+    EXPECT_EQ(Between(r.out, "\t\xC2\xB7  Uncalled PB Libraries Removed", " ---  REASM"),
+              "\t\xC2\xB7  Uncalled PB Libraries Removed\r\n\r\n" + dropped + "\r\n\r\n");
+  }
+}
+
 }  // namespace
 }  // namespace sparlin
