@@ -312,7 +312,8 @@ class Writer {
       code.push_back(Pad("MOV", "rdx," + label_or_memory));
       code.push_back(Pad("CALL", UseSys("SYS_CopyString", 0)));
     } else {
-      code.push_back(Pad("PUSH", "dword " + label_or_memory));
+      bool memory = label_or_memory.rfind("dword [", 0) == 0;
+      code.push_back(Pad("PUSH", memory ? label_or_memory : "dword " + label_or_memory));
       code.push_back("  CALL  " + UseSys("SYS_CopyString", 0));
     }
   }
