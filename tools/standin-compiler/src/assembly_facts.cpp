@@ -1,6 +1,7 @@
 #include "assembly_facts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "library_catalog.h"

@@ -1,6 +1,7 @@
 #include "assembly_writer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 
