@@ -20,7 +20,7 @@ std::vector<UString> CountedForms(UStringView symbol, bool is_64_bit) {
 std::vector<UString> DeclarationForms(UStringView symbol, bool is_64_bit) {
   UString f(symbol);
   if (is_64_bit) return {u"extrn " + f + u"\r\n"};
-  return {u"extrn _" + f + u"@", u"extrn " + f + u"\r\n", u"extrn _" + f + u"\r\n"};
+  return {u"extrn _" + f + u"@", u"extrn " + f + u"\r\n"};
 }
 
 std::vector<UString> CallForms(UStringView symbol, bool is_64_bit) {
