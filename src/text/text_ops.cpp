@@ -42,19 +42,27 @@ size_t CountOccurrences(UStringView text, UStringView pattern) {
   return count;
 }
 
-UString ReplaceAll(UStringView text, UStringView from, UStringView to) {
-  if (from.empty()) return UString(text);
+namespace {
+
+// Replaces in `text` the matches of `pattern` found in `searched`, a text of
+// the same length (the text itself, or its lower-case copy).
+UString ReplaceMatches(UStringView text, UStringView searched, UStringView pattern, UStringView to) {
+  if (pattern.empty()) return UString(text);
   UString out;
   out.reserve(text.size());
   size_t pos = 0;
-  for (size_t hit = text.find(from); hit != UStringView::npos; hit = text.find(from, pos)) {
+  for (size_t hit = searched.find(pattern); hit != UStringView::npos; hit = searched.find(pattern, pos)) {
     out.append(text.substr(pos, hit - pos));
     out.append(to);
-    pos = hit + from.size();
+    pos = hit + pattern.size();
   }
   out.append(text.substr(pos));
   return out;
 }
+
+}  // namespace
+
+UString ReplaceAll(UStringView text, UStringView from, UStringView to) { return ReplaceMatches(text, text, from, to); }
 
 char16_t ToLowerChar(char16_t c) {
   if (c >= u'A' && c <= u'Z') return c + 32;
@@ -106,19 +114,7 @@ size_t FindNoCase(UStringView text, UStringView pattern, size_t from) {
 }
 
 UString ReplaceAllNoCase(UStringView text, UStringView from, UStringView to) {
-  if (from.empty()) return UString(text);
-  UString lower_text = ToLower(text);
-  UString lower_from = ToLower(from);
-  UString out;
-  out.reserve(text.size());
-  size_t pos = 0;
-  for (size_t hit = lower_text.find(lower_from); hit != UString::npos; hit = lower_text.find(lower_from, pos)) {
-    out.append(text.substr(pos, hit - pos));
-    out.append(to);
-    pos = hit + from.size();
-  }
-  out.append(text.substr(pos));
-  return out;
+  return ReplaceMatches(text, ToLower(text), ToLower(from), to);
 }
 
 UString StringField(UStringView text, size_t index, char16_t separator) {
