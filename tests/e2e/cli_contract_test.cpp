@@ -136,5 +136,18 @@ TEST_F(CliContract, AStoredSuffixAppliesFromStartUp) {
             "\xEF\xBB\xBF\r\n[Settings]\r\nSuffix =  _tiny \r\nCreateOUT = 0\r\nCreateASM = 0\r\n");
 }
 
+TEST_F(CliContract, ARelativeCompilerPathIsFoundFromTheCurrentFolder) {
+  // Without PB_TOOL_Compiler the compiler is "Compilers\pbcompiler.exe" of the
+  // folder Sparlin runs in, not of the source's folder where it works.
+  std::filesystem::create_directories(dir_.path() / "work/Compilers");
+  std::filesystem::copy_file(compiler_, dir_.path() / "work/Compilers/pbcompiler.exe");
+  dir_.Write("elsewhere/demo.pb", "x\r\n");
+  CliResult r = Run({"--set", "CreateASM=0", "--set", "CreateOUT=0", (dir_.path() / "elsewhere/demo.pb").string()},
+                    {{"PB_TOOL_Compiler", ""}});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(r.out.find("\tok /PREPROCESS\r\n"), std::string::npos);
+  EXPECT_TRUE(dir_.Exists("elsewhere/demo_Sparl.pb"));
+}
+
 }  // namespace
 }  // namespace sparlin
