@@ -64,6 +64,29 @@ TEST(IdeOptionLines, ExecutableLineAndFormatCombinations) {
   EXPECT_EQ(none.options_footer, u"");
 }
 
+TEST(IdeOptionLines, OptionSearchesMatchCaseExactly) {
+  // Option lines in another case are not the IDE's lines, and the executable
+  // constant is only looked for in its exact spelling: nothing is set and no
+  // constants copy is due.
+  const UString text = U(Crlf(R"(If #pb_editor_createexecutable : Debug "exe" : EndIf
+; enablexp
+; EnableXp
+; enablethread
+; Enableuser
+; EnableAdmin
+; executableformat = console
+; UseIcon = app.ico
+; executable = other.exe
+; IDE Options = PureBasic 6.10)"));
+  IdeOptions options = ParseIdeOptions(text, u"C:\\out\\app.exe");
+  EXPECT_EQ(SwitchesOf(options), u" /EXE \"C:\\out\\app.exe\" /ADMINISTRATOR /ICON \"app.ico\"");
+  EXPECT_EQ(options.format, u"");
+  EXPECT_FALSE(options.constants_filled);
+  EXPECT_EQ(options.exe_constant, 0);
+  EXPECT_EQ(options.working_text, text);
+  EXPECT_EQ(options.options_footer, u"; IDE Options = PureBasic 6.10");
+}
+
 TEST(IdeOptionLines, ValuesOfLfSourcesEndAtTheLineFeed) {
   // Sources saved with LF line ends (the corpus holds many): a value ends at
   // its own line, not at the next carriage return somewhere below.
