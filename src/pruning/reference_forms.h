@@ -14,9 +14,10 @@ namespace sparlin {
 // ends, so PB_Free never counts the references of PB_FreeAll.
 std::vector<UString> CountedForms(UStringView symbol, bool is_64_bit);
 
-// Declarations, commented out before the calls. A 32-bit function called
-// through a pointer is declared "extrn _F" with no argument size, a form that
-// is counted and must go with its calls.
+// Declarations, commented out before the calls: "extrn F" (64-bit), and
+// "extrn _F@" and "extrn F" (32-bit). A 32-bit "extrn _F" without argument
+// size is counted but left as it is; once its calls are commented out it
+// declares a symbol that nothing uses.
 std::vector<UString> DeclarationForms(UStringView symbol, bool is_64_bit);
 
 // Calls. The 32-bit indirect call is written "CALL   dword [_F]", which is
