@@ -147,6 +147,61 @@ TEST_F(SourceStageE2e, Utf8Source) {
   ExpectScriptAndSwitches();
 }
 
+TEST(SourceStageAnsiE2e, BytesThatAreNotUtf8SurviveEveryRewrite) {
+  if (testing::CliBinary().empty()) GTEST_SKIP() << "SPARLIN_CLI not set";
+  // An ANSI source (no mark; e acute, euro sign and i diaeresis as single
+  // bytes) with a compile count: the compiler must get the constants copy,
+  // and the preprocessed file and the options put back after it must keep
+  // every one of those bytes.
+  const std::string program =
+      "; Caf\xE9 prices\r\n"
+      "Macro Euro(v)\r\n"
+      "  StrF(v, 2) + \" \x80\"\r\n"
+      "EndMacro\r\n"
+      "Procedure Unused()\r\n"
+      "  Debug \"na\xEFve\"\r\n"
+      "EndProcedure\r\n"
+      "OpenConsole()\r\n"
+      "PrintN(\"Build \" + Str(#PB_Editor_CompileCount) + \": \" + Euro(4.5))\r\n";
+  const std::string footer =
+      "; IDE Options = PureBasic 5.73 LTS (Windows - x86)\r\n"
+      "; ExecutableFormat = Console\r\n"
+      "; EnableCompileCount = 12\r\n"
+      "; Folding = \xE9-";
+  TempDir dir;
+  // The compiler keeps what it was given and flattens it to the program
+  // lines, without the options.
+  dir.Write("PB/Compilers/pbcompiler.exe", R"sh(#!/bin/sh
+case "$2" in
+  /PREPROCESS) cp "$1" given.bin; head -n 9 "$1" > "$3" ;;
+esac
+)sh");
+  std::filesystem::permissions(dir.path() / "PB/Compilers/pbcompiler.exe", std::filesystem::perms::owner_all);
+  dir.Write("work/prices.pb", program + footer);
+  const std::string folder = (dir.path() / "work").string() + "/";
+  CliResult r = RunCli(dir.path() / "work",
+                       {"--set", "CreateASM=0", "--set", "CreateOUT=0", "--set", "RemMacro=1", "--set", "RemProcs=1",
+                        folder + "prices.pb"},
+                       {{"PB_TOOL_Compiler", (dir.path() / "PB/Compilers/pbcompiler.exe").string()}});
+  ASSERT_EQ(r.exit_code, 0) << r.out << r.err;
+
+  std::string copy = program + footer;
+  copy.replace(copy.find("#PB_Editor_CompileCount"), 23, "12");
+  EXPECT_EQ(dir.Read("work/given.bin"), copy);
+  EXPECT_FALSE(dir.Exists("work/const_prices.pb"));
+  EXPECT_EQ(dir.Read("work/prices.pb"), program + footer);
+  EXPECT_EQ(dir.Read("work/prices_Sparl.pb"),
+            "; Caf\xE9 prices\r\nOpenConsole()\r\nPrintN(\"Build \" + Str(12) + \": \" + Euro(4.5))\r\n\r\r\n" +
+                footer + "\r\n");
+  size_t from = r.out.find(" ---  PREPROCESS");
+  EXPECT_EQ(r.out.substr(from, r.out.find(" ---  ASM") - from),
+            " ---  PREPROCESS  " + std::string(104, '-') + "\r\n\r\n\r\n\r\n\tOptimizing...\r\n\r\n" +
+                "\r\n\t\xC2\xB7  StringFormat: Ascii\r\n" +
+                "\r\n\t\xC2\xB7  Macro Comments Removed: 1\r\n\r\n\t\tEuro()\r\n" +
+                "\r\n\t\xC2\xB7  Uncalled Procedures Removed: 1\r\n\r\n\t\tUnused()\r\n\r\n\r\n");
+  EXPECT_EQ(r.err, "");
+}
+
 TEST(SourceStageStandinE2e, WholeBuildOfAUtf16Source) {
   if (testing::CliBinary().empty() || testing::StandinInstall().empty()) GTEST_SKIP() << "no CLI or stand-in";
   // The stand-in's own flattening of the same program gives the same file.
