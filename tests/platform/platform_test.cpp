@@ -39,6 +39,8 @@ TEST(Files, BackslashPathsReachTheFileSystem) {
   EXPECT_EQ(bytes, "x");
   EXPECT_TRUE(platform::CopyFileOver(windows_style, dir.Folder() + u"sub\\g.txt"));
   EXPECT_EQ(dir.Read("sub/g.txt"), "x");
+  EXPECT_FALSE(platform::CopyFileOver(windows_style, dir.Folder() + u"sub/./f.txt"));  // onto itself
+  EXPECT_EQ(dir.Read("sub/f.txt"), "x");
   EXPECT_TRUE(platform::DeleteFile(windows_style));
   EXPECT_FALSE(dir.Exists("sub/f.txt"));
   EXPECT_FALSE(platform::DeleteFile(windows_style));

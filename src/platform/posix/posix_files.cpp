@@ -83,6 +83,12 @@ bool SafeReplaceFile(UStringView path, std::string_view bytes) {
 }
 
 bool CopyFileOver(UStringView from, UStringView to) {
+  // A file is never copied onto itself (as on Windows, where that fails).
+  struct stat from_st, to_st;
+  if (::stat(NativePath(from).c_str(), &from_st) == 0 && ::stat(NativePath(to).c_str(), &to_st) == 0 &&
+      from_st.st_dev == to_st.st_dev && from_st.st_ino == to_st.st_ino) {
+    return false;
+  }
   std::string bytes;
   if (!ReadWholeFile(from, bytes)) return false;
   if (!WriteWholeFile(to, bytes)) return false;
