@@ -1,0 +1,49 @@
+// The one instance of the Windows program: its windows, its launch session
+// and the host through which the build reaches the windows.
+#pragma once
+
+#include <memory>
+
+#include "app/app_host.h"
+#include "app/session.h"
+#include "app/settings_file.h"
+#include "platform/win32/windows_api.h"
+
+namespace sparlin::win32 {
+
+// Sent (cross-thread) to the main window to append a chunk to the log view
+// on the main thread; lParam points to the chunk (a UString).
+constexpr UINT kLogAppendMessage = WM_APP + 2;
+
+// The AppHost of the windows. Worker threads call it; every call reaches the
+// controls through window messages, which the main thread dispatches.
+class WindowHost : public AppHost {
+ public:
+  void LogAppended(const UString& chunk) override;
+  void SetProgress(int percent) override;
+  void EnableButton(int control) override;
+  int OptionValue(Option option) override;
+  UString SuffixText() override;
+  void ShowMessage(const UString& title, const UString& text, MessageIcon icon) override;
+  void PlaySound(Sound sound) override;
+  void PlayTone(int hertz, int milliseconds) override;
+  void SetMainWindowEnabled(bool enabled) override;
+  void BringMainWindowToFront() override;
+};
+
+struct App {
+  HWND main = nullptr;
+  HWND settings = nullptr;
+  HWND log_view = nullptr;
+  HBRUSH settings_brush = nullptr;
+  WindowHost host;
+  SettingsFile settings_file;
+  std::unique_ptr<Session> session;
+  // The log as appended so far; only the main thread touches it.
+  UString log_text;
+  DWORD main_thread = 0;
+};
+
+App& TheApp();
+
+}  // namespace sparlin::win32

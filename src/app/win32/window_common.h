@@ -1,0 +1,36 @@
+// Pieces both windows share: control creation, tooltips, the cursor snap to
+// a window's default button, and the private message that triggers it.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+namespace sparlin::win32 {
+
+// Posted by a window to itself when it is shown, so that the cursor moves
+// after the showing is complete. In the application's own message range:
+// numbers above 0xFFFF cannot be posted.
+constexpr UINT kSnapCursorMessage = WM_APP + 1;
+
+// The centre of a rectangle, with integer division.
+POINT RectCenter(const RECT& rect);
+
+// When the system's snap-to-default-button setting is on and `window` is
+// the foreground window, moves the cursor to the centre of `button`.
+void SnapCursorToButton(HWND window, HWND button);
+
+// A child control at client position (x, y) with the given size, caption and
+// control number, in the program's dialog font.
+HWND CreateControl(HWND parent, const wchar_t* class_name, const char16_t* caption, DWORD style, int x, int y,
+                   int width, int height, int control, DWORD ex_style = 0);
+
+// A tooltip window for `parent` and one tool per control.
+HWND CreateTooltips(HWND parent);
+void AddTooltip(HWND tooltips, HWND parent, int control, const char16_t* text);
+
+// A top-level window of the given inner size, centred on the screen, hidden.
+HWND CreateCenteredWindow(const wchar_t* class_name, const char16_t* caption, DWORD style, int inner_width,
+                          int inner_height, HWND owner);
+
+HFONT DialogFont();
+
+}  // namespace sparlin::win32

@@ -1,0 +1,59 @@
+#include "platform/win32/windows_api.h"  // first: the system headers below need it
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/win32/app.h"
+#include "app/win32/log_view.h"
+#include "app/win32/settings_window.h"
+#include "platform/platform.h"
+
+namespace sparlin::win32 {
+
+App& TheApp() {
+  static App app;
+  return app;
+}
+
+void WindowHost::LogAppended(const UString& chunk) {
+  App& app = TheApp();
+  if (GetCurrentThreadId() == app.main_thread) {
+    AppendToLogView(chunk);
+  } else {
+    SendMessageW(app.main, kLogAppendMessage, 0, reinterpret_cast<LPARAM>(&chunk));
+  }
+}
+
+void WindowHost::SetProgress(int percent) {
+  SendMessageW(GetDlgItem(TheApp().main, kControlProgress), PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+}
+
+void WindowHost::EnableButton(int control) { EnableWindow(GetDlgItem(TheApp().main, control), TRUE); }
+
+int WindowHost::OptionValue(Option option) { return ReadOptionControl(option); }
+
+UString WindowHost::SuffixText() { return ReadOptionControls().suffix; }
+
+void WindowHost::ShowMessage(const UString& title, const UString& text, MessageIcon icon) {
+  UINT type = MB_OK;
+  switch (icon) {
+    case MessageIcon::kError: type |= MB_ICONERROR; break;
+    case MessageIcon::kWarning: type |= MB_ICONWARNING; break;
+    case MessageIcon::kInformation: type |= MB_ICONINFORMATION; break;
+  }
+  MessageBoxW(TheApp().main, Wide(text).c_str(), Wide(title).c_str(), type);
+}
+
+void WindowHost::PlaySound(Sound sound) {
+  platform::PlaySystemSound(sound == Sound::kError ? platform::SystemSound::kError
+                                                   : platform::SystemSound::kInformation);
+}
+
+void WindowHost::PlayTone(int hertz, int milliseconds) { platform::PlayTone(hertz, milliseconds); }
+
+void WindowHost::SetMainWindowEnabled(bool enabled) { EnableWindow(TheApp().main, enabled ? TRUE : FALSE); }
+
+void WindowHost::BringMainWindowToFront() { SetForegroundWindow(TheApp().main); }
+
+}  // namespace sparlin::win32

@@ -1,0 +1,142 @@
+// Child processes with the Win32 API: CreateProcessW with a hidden window and
+// standard output through an inherited pipe, blocking reads, exit codes.
+#include <mutex>
+
+#include "platform/command_line.h"
+#include "platform/platform.h"
+#include "platform/win32/windows_api.h"
+
+namespace sparlin::platform {
+namespace {
+
+using win32::Wide;
+
+class Win32Process : public Process {
+ public:
+  Win32Process(HANDLE process, HANDLE stdout_read) : process_(process), read_(stdout_read) {}
+  ~Win32Process() override {
+    CloseRead();
+    CloseHandle(process_);
+  }
+
+  bool ReadLine(std::string& line) override {
+    line.clear();
+    while (true) {
+      size_t eol = buffer_.find('\n');
+      if (eol != std::string::npos) {
+        line = buffer_.substr(0, eol);
+        buffer_.erase(0, eol + 1);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+      }
+      if (!read_) break;
+      char chunk[4096];
+      DWORD got = 0;
+      // Blocks until the child writes or closes its end (ERROR_BROKEN_PIPE).
+      if (!ReadFile(read_, chunk, sizeof chunk, &got, nullptr) || got == 0) {
+        CloseRead();
+        break;
+      }
+      buffer_.append(chunk, got);
+    }
+    if (buffer_.empty()) return false;
+    line.swap(buffer_);
+    buffer_.clear();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+  }
+
+  uint32_t Wait() override {
+    WaitForSingleObject(process_, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+  }
+
+ private:
+  void CloseRead() {
+    if (read_) CloseHandle(read_);
+    read_ = nullptr;
+  }
+
+  HANDLE process_;
+  HANDLE read_;
+  std::string buffer_;
+};
+
+// While one thread creates a pipe and a child, no other child may be started:
+// it would inherit the pipe's write end and keep the pipe open after the
+// first child has ended.
+std::mutex& InheritanceLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+// The parent's standard error as an inheritable handle for the child (a
+// window program has none: then the null device).
+HANDLE InheritableStderr() {
+  HANDLE own = GetStdHandle(STD_ERROR_HANDLE);
+  HANDLE copy = nullptr;
+  if (own && own != INVALID_HANDLE_VALUE &&
+      DuplicateHandle(GetCurrentProcess(), own, GetCurrentProcess(), &copy, 0, TRUE, DUPLICATE_SAME_ACCESS)) {
+    return copy;
+  }
+  SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+  return CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa, OPEN_EXISTING, 0, nullptr);
+}
+
+HANDLE OpenNul() {
+  SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+  return CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa, OPEN_EXISTING,
+                     0, nullptr);
+}
+
+}  // namespace
+
+std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
+  if (options.program.empty()) return nullptr;
+  std::wstring command_line = Wide(QuoteArgument(options.program));
+  if (!options.parameters.empty()) command_line += L" " + Wide(options.parameters);
+  std::wstring folder = Wide(options.working_folder);
+  std::wstring program = Wide(options.program);
+
+  std::lock_guard<std::mutex> lock(InheritanceLock());
+  HANDLE read_end = nullptr;
+  HANDLE write_end = nullptr;
+  HANDLE nul = INVALID_HANDLE_VALUE;
+  HANDLE err = INVALID_HANDLE_VALUE;
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  if (options.hidden) {
+    si.dwFlags |= STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+  }
+  if (options.capture_stdout) {
+    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    if (!CreatePipe(&read_end, &write_end, &sa, 0)) return nullptr;
+    SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+    nul = OpenNul();
+    si.dwFlags |= STARTF_USESTDHANDLES;
+    si.hStdInput = nul;
+    si.hStdOutput = write_end;
+    err = InheritableStderr();
+    si.hStdError = err;
+  }
+  PROCESS_INFORMATION pi{};
+  DWORD flags = CREATE_UNICODE_ENVIRONMENT | (options.hidden ? CREATE_NO_WINDOW : 0);
+  BOOL started = CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr,
+                                options.capture_stdout ? TRUE : FALSE, flags, nullptr,
+                                folder.empty() ? nullptr : folder.c_str(), &si, &pi);
+  // The child holds its own copies now; the pipe ends when the child ends.
+  if (write_end) CloseHandle(write_end);
+  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+  if (err != INVALID_HANDLE_VALUE) CloseHandle(err);
+  if (!started) {
+    if (read_end) CloseHandle(read_end);
+    return nullptr;
+  }
+  CloseHandle(pi.hThread);
+  return std::make_unique<Win32Process>(pi.hProcess, read_end);
+}
+
+}  // namespace sparlin::platform
