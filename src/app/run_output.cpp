@@ -18,15 +18,20 @@ void CompleteOutputPath(GlobalValues& g) {
   if (PathFolder(g.OutputPath).empty()) g.OutputPath = PathFolder(g.SourcePath) + PathFileName(g.OutputPath);
 }
 
-std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host) {
+std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramOutputSink& program_output) {
   CompleteOutputPath(g);
   host.SetMainWindowEnabled(false);
   platform::ProcessOptions options;
   options.program = g.OutputPath;
   options.working_folder = PathFolder(g.OutputPath);
   options.hidden = false;
+  options.capture_stdout = static_cast<bool>(program_output);
   std::optional<uint32_t> exit_code;
-  if (auto process = platform::StartProcess(options)) exit_code = process->Wait();
+  if (auto process = platform::StartProcess(options)) {
+    std::string line;
+    while (options.capture_stdout && process->ReadLine(line)) program_output(line);
+    exit_code = process->Wait();
+  }
   host.BringMainWindowToFront();
   if (exit_code && *exit_code == platform::kAccessViolation) {
     host.ShowMessage(g.Title, kCrashMessage, MessageIcon::kWarning);

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "app/app_host.h"
 #include "pipeline/build_state.h"
@@ -17,8 +19,10 @@ void CompleteOutputPath(GlobalValues& g);
 // The body of RunOutputThread: completes the path, disables the main window,
 // runs the program and waits, brings the window to the front, shows the crash
 // message on an access violation, enables the window. The program's exit code,
-// or nullopt when it could not be started.
-std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host);
+// or nullopt when it could not be started. With `program_output` set, the
+// program's standard output comes through a pipe, line by line, to it.
+using ProgramOutputSink = std::function<void(const std::string& line)>;
+std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramOutputSink& program_output = {});
 
 // Starts RunOutput on a worker thread that nobody joins.
 bool StartRunOutputThread(GlobalValues& g, AppHost& host);

@@ -33,7 +33,7 @@ case "$2" in
   /COMMENTED) printf 'format MS64 COFF\r\nPureBasicStart:\r\n  RET\r\n' > PureBasic.asm ;;
   /REASM) while [ $# -gt 0 ]; do [ "$1" = /EXE ] && out=$2; shift; done
           if grep -q CRASH *_Sparl.pb; then printf '#!/bin/sh\nkill -SEGV $$\n' > "$out"
-          else printf '#!/bin/sh\nexit 0\n' > "$out"; fi
+          else printf '#!/bin/sh\necho program says hi\nexit 0\n' > "$out"; fi
           chmod +x "$out" ;;
 esac
 echo "ok $2"
@@ -88,6 +88,12 @@ TEST_F(CliContract, AllStagesOffLogsSkipsTracesAndSavesTheLog) {
             "[progress 8]\n[progress 0]\n[progress 33]\n[progress 66]\n[progress 100]\n[beep information]\n"
             "[enable 3]\n[enable 4]\n[enable 2]\n[enable 5]\n[enable 9]\n");
   EXPECT_EQ(dir_.Read("work/saved.txt"), r.out + "\r\n");
+  // A log file that cannot be created: the error sound, nothing else.
+  std::filesystem::create_directory(dir_.path() / "work/folder.txt");
+  CliResult failed = Run({"--trace", "--set", "CreatePB=0", "--set", "CreateASM=0", "--set", "CreateOUT=0", "--log",
+                          "folder.txt", source});
+  EXPECT_EQ(failed.exit_code, 0);
+  EXPECT_EQ(failed.err.substr(failed.err.size() - 13), "[beep error]\n");
 }
 
 TEST_F(CliContract, RunReportsAnAccessViolation) {
@@ -107,7 +113,8 @@ TEST_F(CliContract, RunReportsAnAccessViolation) {
   EXPECT_TRUE(dir_.Exists("work/prog.exe"));  // an output name without folder lies beside the source
   CliResult fine = Run({"--run", folder + "fine/fine.pb"}, env);
   EXPECT_EQ(fine.exit_code, 0) << fine.err;
-  EXPECT_EQ(fine.err, "");
+  EXPECT_EQ(fine.err, "program says hi\n");  // standard output holds the log only
+  EXPECT_EQ(fine.out.substr(fine.out.size() - 4), "\r\n\r\n");
 }
 
 TEST_F(CliContract, DeleteOnExitRemovesTheCreatedFilesButNeverTheSource) {

@@ -25,11 +25,17 @@ constexpr int kExitNotFinished = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitAccessViolation = 3;
 
+// As Save Log does: a file that cannot be created only sounds the error beep.
 void SaveLogFile(const UString& path, const RunLog& log, BuildHost& host) {
-  if (!platform::WriteWholeFile(path, LogFileBytes(log.Text()))) {
-    host.PlaySound(Sound::kError);
-    std::fprintf(stderr, "sparlin-cli: the log file %s could not be written\n", EncodeUtf8(path).c_str());
-  }
+  if (!platform::WriteWholeFile(path, LogFileBytes(log.Text()))) host.PlaySound(Sound::kError);
+}
+
+// Standard output is the run log's alone: the program's own output goes to
+// standard error.
+void ForwardToStderr(const std::string& line) {
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fflush(stderr);
 }
 
 int RunCli(const std::vector<UString>& args) {
@@ -62,7 +68,7 @@ int RunCli(const std::vector<UString>& args) {
 
   if (parsed->log_file) SaveLogFile(*parsed->log_file, session.log(), host);
   if (parsed->run && finished) {
-    auto program_exit = RunOutput(session.globals(), host);
+    auto program_exit = RunOutput(session.globals(), host, ForwardToStderr);
     if (program_exit && *program_exit == platform::kAccessViolation) exit_code = kExitAccessViolation;
   }
   session.RunExitSteps(options.On(Option::DelOnExit));
