@@ -55,23 +55,10 @@ UString MacroLogItem(const MacroRemovalResult& result) {
 }
 
 void RemoveMacros(BuildContext& ctx) {
-  const UString& path = ctx.state.globals.OptimizedSourcePath;
-  const TextEncoding format = ctx.state.source.SourceFormat;
-  std::string bytes;
-  if (!platform::ReadWholeFile(path, bytes)) {
-    ctx.host.ShowMessage(u"Error Macros", ReadingFailedText(path), MessageIcon::kError);
-    return;
-  }
-  MacroRemovalResult result = RemoveMacroBlocks(SplitLines(DecodePreprocessed(bytes, format)));
-  if (!result.ok) {
-    ctx.host.ShowMessage(u"Error Macros", WritingFailedText(path), MessageIcon::kError);
-    return;
-  }
-  ctx.log.Append(MacroLogItem(result));
-  ctx.host.SetProgress(25);
-  if (!platform::SafeReplaceFile(path, EncodePreprocessed(result.text, format))) {
-    ctx.host.ShowMessage(u"Error Macros", WritingFailedText(path), MessageIcon::kError);
-  }
+  RewritePreprocessedFile(ctx, u"Error Macros", 25, [](const std::vector<UString>& lines) {
+    MacroRemovalResult result = RemoveMacroBlocks(lines);
+    return RewrittenText{result.ok, std::move(result.text), result.ok ? MacroLogItem(result) : UString()};
+  });
 }
 
 }  // namespace sparlin

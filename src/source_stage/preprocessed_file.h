@@ -2,9 +2,11 @@
 // by the encoding step and the two removal passes.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "pipeline/build_state.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -21,5 +23,21 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format);
 // "Reading " / "Writing " + path + " was not successful..."
 UString ReadingFailedText(UStringView path);
 UString WritingFailedText(UStringView path);
+
+// What a removal pass makes of the file's lines; `ok` is false when its
+// working text could not be held in memory.
+struct RewrittenText {
+  bool ok = false;
+  UString text;      // without the file's final "\r\n"
+  UString log_item;
+};
+
+// The file side of the removal passes: reads the preprocessed file in the
+// source's encoding, runs `pass` on its lines, logs its item, sets the
+// progress bar and writes the file back safely. A file that cannot be read,
+// or a text that cannot be written, shows the pass's message (`error_title`)
+// and leaves the file as it was.
+void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress,
+                             const std::function<RewrittenText(const std::vector<UString>&)>& pass);
 
 }  // namespace sparlin

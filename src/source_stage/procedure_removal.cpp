@@ -95,23 +95,10 @@ UString ProcedureLogItem(const ProcedureRemovalResult& result) {
 }
 
 void RemoveUncalledProcedures(BuildContext& ctx) {
-  const UString& path = ctx.state.globals.OptimizedSourcePath;
-  const TextEncoding format = ctx.state.source.SourceFormat;
-  std::string bytes;
-  if (!platform::ReadWholeFile(path, bytes)) {
-    ctx.host.ShowMessage(u"Error Procedures", ReadingFailedText(path), MessageIcon::kError);
-    return;
-  }
-  ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(SplitLines(DecodePreprocessed(bytes, format)));
-  if (!result.ok) {
-    ctx.host.ShowMessage(u"Error Procedures", WritingFailedText(path), MessageIcon::kError);
-    return;
-  }
-  ctx.log.Append(ProcedureLogItem(result));
-  ctx.host.SetProgress(33);
-  if (!platform::SafeReplaceFile(path, EncodePreprocessed(result.text, format))) {
-    ctx.host.ShowMessage(u"Error Procedures", WritingFailedText(path), MessageIcon::kError);
-  }
+  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [](const std::vector<UString>& lines) {
+    ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines);
+    return RewrittenText{result.ok, std::move(result.text), result.ok ? ProcedureLogItem(result) : UString()};
+  });
 }
 
 }  // namespace sparlin
