@@ -32,10 +32,15 @@ const std::set<std::string> kOperatorWords = {"and", "or", "not", "xor", "to", "
 
 const char* const kRegisters64[] = {"rcx", "rdx", "r8", "r9"};
 
+// The real compiler starts operands in the 10th column, but a symbol with the
+// leading "_" (or a local ".label") one column earlier: "CALL   PB_Delay",
+// "CALL  _PB_Delay@4", "JMP   _PB_EOP".
 std::string Pad(const std::string& mnemonic, const std::string& operands) {
   std::string line = "  " + mnemonic;
   if (operands.empty()) return line;
-  line.append(mnemonic.size() < 7 ? 7 - mnemonic.size() : 1, ' ');
+  size_t blanks = mnemonic.size() < 7 ? 7 - mnemonic.size() : 1;
+  if (blanks > 1 && (operands[0] == '_' || operands[0] == '.')) --blanks;
+  line.append(blanks, ' ');
   return line + operands;
 }
 
@@ -296,12 +301,11 @@ class Writer {
     if (is_string) {
       if (target_.x64) {
         code.push_back(Pad("LEA", "rcx,[" + var + "]"));
-        code.push_back(Pad("CALL", UseSys("SYS_AllocateString4", 8)));
       } else {
         code.push_back(Pad("LEA", "eax,[" + var + "]"));
         code.push_back(Pad("PUSH", "eax"));
-        code.push_back("  CALL  " + UseSys("SYS_AllocateString4", 8));
       }
+      code.push_back(Pad("CALL", UseSys("SYS_AllocateString4", 8)));
     } else {
       code.push_back(Pad("MOV", Word() + " [" + var + "]," + Ax()));
     }
@@ -311,12 +315,11 @@ class Writer {
   void LoadString(const std::string& label_or_memory, Code& code) {
     if (target_.x64) {
       code.push_back(Pad("MOV", "rdx," + label_or_memory));
-      code.push_back(Pad("CALL", UseSys("SYS_CopyString", 0)));
     } else {
       bool memory = label_or_memory.rfind("dword [", 0) == 0;
       code.push_back(Pad("PUSH", memory ? label_or_memory : "dword " + label_or_memory));
-      code.push_back("  CALL  " + UseSys("SYS_CopyString", 0));
     }
+    code.push_back(Pad("CALL", UseSys("SYS_CopyString", 0)));
   }
 
   void Evaluate(std::string_view expression, Code& code) {
@@ -413,21 +416,21 @@ class Writer {
     std::string lower = AsciiLower(bare);
     auto procedure = procedure_index_.find(lower);
     if (procedure != procedure_index_.end()) {
-      code.push_back("  CALL  _Procedure" + std::to_string(procedure->second->index * 2));
+      code.push_back(Pad("CALL", "_Procedure" + std::to_string(procedure->second->index * 2)));
       return;
     }
     auto imported = imported_.find(lower);
     if (imported != imported_.end()) {
       const auto& [block, function] = imported->second;
       std::string symbol = UseSystemFunction(function->name, function->parameter_count, block->c_calling);
-      code.push_back(target_.x64 ? Pad("CALL", symbol) : "  CALL  " + symbol);
+      code.push_back(Pad("CALL", symbol));
       if (!target_.x64 && block->c_calling && !args.empty())
         code.push_back(Pad("ADD", "esp," + std::to_string(args.size() * 4)));
       return;
     }
     if (bare.size() > 1 && bare.back() == '_') {  // Windows API
       std::string symbol = UseSystemFunction(bare.substr(0, bare.size() - 1), args.size(), false);
-      code.push_back(target_.x64 ? Pad("CALL", symbol) : "  CALL  " + symbol);
+      code.push_back(Pad("CALL", symbol));
       return;
     }
     const LibraryFunction* command = catalog_.FindCommand(bare);
@@ -438,7 +441,7 @@ class Writer {
     if (variant == "PrintN") {
       code.push_back(Pad("CALL", Word() + " [" + symbol + "]"));
     } else {
-      code.push_back(target_.x64 ? Pad("CALL", symbol) : "  CALL  " + symbol);
+      code.push_back(Pad("CALL", symbol));
     }
   }
 
@@ -544,7 +547,7 @@ class Writer {
   }
 
   void Call(std::string& out, const std::string& symbol) {
-    out += (target_.x64 ? Pad("CALL", symbol) : "  CALL  " + symbol) + "\n";
+    out += Pad("CALL", symbol) + "\n";
   }
 
   void AppendHeapAndInits(std::string& out) {
