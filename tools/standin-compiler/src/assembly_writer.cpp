@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <map>
 #include <set>
 
@@ -347,7 +348,7 @@ class Writer {
       if (std::isdigit(static_cast<unsigned char>(c))) {
         size_t e = i;
         while (e < expression.size() && std::isdigit(static_cast<unsigned char>(expression[e]))) ++e;
-        code.push_back(Pad("MOV", Ax() + "," + std::string(expression.substr(i, e - i))));
+        code.push_back(Pad("MOV", Ax() + "," + Immediate(expression.substr(i, e - i))));
         i = e;
         continue;
       }
@@ -385,6 +386,15 @@ class Writer {
       }
       i = e;
     }
+  }
+
+  // A decimal literal as an immediate the register can hold: a quad literal
+  // in 32-bit code keeps its low half, where the real compiler uses two registers.
+  std::string Immediate(std::string_view digits) const {
+    uint64_t value = 0;
+    for (char d : digits) value = value * 10 + static_cast<uint64_t>(d - '0');
+    if (!target_.x64) value &= 0xFFFFFFFFull;
+    return std::to_string(value);
   }
 
   static std::string Unescape(const std::string& text) {

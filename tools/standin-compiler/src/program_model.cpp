@@ -60,7 +60,9 @@ ProcedureModel ReadProcedureHeader(const std::string& code, const std::string& f
   procedure.exported = first.size() > 9 && first.substr(first.size() - 3) == "dll";
   procedure.c_calling = first == "procedurec" || first == "procedurecdll";
   std::string rest = TrimLeftSpaces(procedure.header.substr(first.size()));
-  if (!rest.empty() && rest[0] == '.') {  // return type
+  if (!rest.empty() && rest[0] == '$') {  // the old "Procedure$" form of a string result
+    rest = TrimLeftSpaces(rest.substr(1));
+  } else if (!rest.empty() && rest[0] == '.') {  // return type
     size_t e = 1;
     while (e < rest.size() && IsIdentChar(rest[e])) ++e;
     rest = TrimLeftSpaces(rest.substr(e));
@@ -72,8 +74,13 @@ ProcedureModel ReadProcedureHeader(const std::string& code, const std::string& f
   if (!inside.empty()) {
     for (const std::string& p : SplitTopLevel(inside, ',')) {
       std::string name = TrimSpaces(p.substr(0, p.find('=')));
+      // "List Items()", "Map Names.s()", "Array Cells.l(2)": the name after the keyword.
+      std::string keyword = FirstWordLower(name);
+      if ((keyword == "list" || keyword == "map" || keyword == "array") && name.size() > keyword.size() &&
+          (name[keyword.size()] == ' ' || name[keyword.size()] == '\t'))
+        name = TrimLeftSpaces(name.substr(keyword.size()));
       if (!name.empty() && name[0] == '*') name.erase(0, 1);
-      procedure.parameters.push_back(name.substr(0, name.find('.')));
+      procedure.parameters.push_back(name.substr(0, name.find_first_of(".( \t")));
     }
   }
   return procedure;
