@@ -48,6 +48,15 @@ size_t CountParameters(std::string_view code) {
   return inside.empty() ? 0 : SplitTopLevel(inside, ',').size();
 }
 
+// A zero byte (or another control character) that a source line carries
+// would end the assembler's reading of the "; " comment line it is copied to.
+std::string WithoutControlCharacters(const std::string& line) {
+  std::string kept;
+  for (char c : line)
+    if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') kept += c;
+  return kept;
+}
+
 bool IsProcedureKeyword(const std::string& first) {
   return first == "procedure" || first == "procedurec" || first == "proceduredll" ||
          first == "procedurecdll";
@@ -94,7 +103,7 @@ ProgramModel ReadProgram(const std::string& text) {
   ImportBlock* import = nullptr;
   ProcedureModel* procedure = nullptr;
   for (const std::string& line : SplitTextLines(text)) {
-    std::string code = TrimRightSpaces(CodePart(line));
+    std::string code = TrimRightSpaces(CodePart(WithoutControlCharacters(line)));
     std::string first = FirstWordLower(code);
     if (!skip_until.empty()) {
       if (first == skip_until) skip_until.clear();
