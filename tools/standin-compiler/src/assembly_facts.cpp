@@ -135,7 +135,9 @@ AssemblyFacts ReadAssemblyFacts(const std::string& assembly) {
         current.clear();
         continue;
       }
-      if (instruction.find("SYS_") != std::string::npos) continue;
+      // String helpers and the internal list helper take no part in a command's arguments.
+      if (instruction.find("SYS_") != std::string::npos || instruction.find("PB_SimpleList_") != std::string::npos)
+        continue;
       Frame frame = std::move(frames.back());
       if (frames.size() > 1) frames.pop_back();
       else frames.back() = Frame();

@@ -26,9 +26,11 @@ const std::set<std::string> kSilentKeywords = {
     "endmodule", "usemodule", "unusemodule", "debug", "debuglevel", "enabledebugger",
     "disabledebugger", "enableasm", "disableasm", "endimport", "prototype", "prototypec", "data",
     "restore", "read", "xincludefile", "includefile", "includepath"};
-const std::set<std::string> kConditionKeywords = {"if", "elseif", "while", "until", "case", "select"};
+const std::set<std::string> kConditionKeywords = {"if", "elseif", "while", "until", "case", "select", "foreach"};
 const std::set<std::string> kDeclarationKeywords = {"global", "define", "protected", "shared",
                                                    "static", "threaded"};
+const std::set<std::string> kListSortCommands = {"sortlist", "sortstructuredlist", "customsortlist",
+                                                 "randomizelist"};
 const std::set<std::string> kOperatorWords = {"and", "or", "not", "xor", "to", "step"};
 
 const char* const kRegisters64[] = {"rcx", "rdx", "r8", "r9"};
@@ -452,6 +454,12 @@ class Writer {
       code.push_back(Pad("CALL", Word() + " [" + symbol + "]"));
     } else {
       code.push_back(Pad("CALL", symbol));
+    }
+    if (kListSortCommands.count(AsciiLower(command->name))) {
+      // The sorted elements are linked up again by the SimpleList library's
+      // internal entry point, which its function table does not list.
+      code.push_back(target_.x64 ? Pad("MOV", "rcx,rax") : Pad("PUSH", "eax"));
+      code.push_back(Pad("CALL", UsePbFunction("SimpleList_Sort", 1)));
     }
   }
 

@@ -1,5 +1,6 @@
 #include "reassembler.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 
@@ -67,6 +68,18 @@ std::string MissingExport(const fs::path& assembly_path, const std::string& asse
   return {};
 }
 
+// The library's internal entry points ("PB_SimpleList_...") that the code
+// still declares are only linked with the SimpleList library in the header.
+std::string MissingSimpleListSymbol(const std::string& assembly, const std::vector<std::string>& libraries) {
+  if (std::find(libraries.begin(), libraries.end(), "SimpleList") != libraries.end()) return {};
+  for (const std::string& line : SplitTextLines(assembly)) {
+    size_t at = line.find("PB_SimpleList_");
+    if (line.rfind("extrn ", 0) != 0 || at == std::string::npos) continue;
+    return TrimSpaces(line.substr(6));
+  }
+  return {};
+}
+
 uint64_t Fnv1a(std::string_view text) {
   uint64_t hash = 1469598103934665603ull;
   for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
@@ -128,6 +141,11 @@ int Reassemble(const ReassembleRequest& request, std::ostream& out) {
       out << "POLINK: error: Unresolved external symbol '" << missing << "'.\n";
       return 1;
     }
+  }
+  std::string unlinked = MissingSimpleListSymbol(assembly, facts.payload.libraries);
+  if (!unlinked.empty()) {
+    out << "POLINK: error: Unresolved external symbol '" << unlinked << "'.\n";
+    return 1;
   }
   std::string runner;
   if (!ReadFileBytes(request.runner, runner)) {
