@@ -16,7 +16,7 @@ toolchain=$root/cmake/mingw-w64-x86_64.cmake
 log() { printf '[setup] %s\n' "$*"; }
 
 # --- Debian packages -------------------------------------------------------
-packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev
+packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev fonts-wine
           wine wine64 xvfb xauth x11-utils imagemagick zip cmake ninja-build
           googletest dpkg-dev libpng-dev libgtest-dev)
 missing=()

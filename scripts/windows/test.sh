@@ -31,10 +31,11 @@ fi
 #    tests/wine/platform_win32_test.cpp instead;
 #  - StandinReassemble.*: they need the flat assembler, a Linux program the
 #    Windows stand-in cannot run (it then skips the assembly check);
-#  - RequiredDllsTest, WriteResourceScriptTest.AddedResourcesWithoutVersionInfo:
+#  - RequiredDllsTest, WriteResourceScriptTest.AddedResourcesWithoutVersionInfo,
+#    AssemblyRewriteTest.WithoutPruningTheFileEndsInAnEmptyLine:
 #    their expected texts join the test folder and a file name with "/",
 #    which only matches the POSIX spelling of the temporary folder.
-unit_excluded='Processes.*:BuildTest.*:StandinReassemble.*:RequiredDllsTest.CopiesEveryKindOfRequiredDll:RequiredDllsTest.NothingWithTheOptionOffOrWithoutTheAssemblyFile:WriteResourceScriptTest.AddedResourcesWithoutVersionInfo'
+unit_excluded='Processes.*:BuildTest.*:StandinReassemble.*:RequiredDllsTest.CopiesEveryKindOfRequiredDll:RequiredDllsTest.NothingWithTheOptionOffOrWithoutTheAssemblyFile:WriteResourceScriptTest.AddedResourcesWithoutVersionInfo:AssemblyRewriteTest.WithoutPruningTheFileEndsInAnEmptyLine'
 
 passed=0 failed=0
 count() {  # adds the gtest summary of a log to the totals

@@ -96,8 +96,8 @@ TEST(Win32Environment, VariablesClockAndDate) {
   EXPECT_EQ(platform::GetEnv(u"SPARLIN_TEST_VAR"), u"C:\\P\u00FC B\\Compilers\\pbcompiler.exe");
   EXPECT_EQ(platform::GetEnv(u"SPARLIN_TEST_UNSET_VAR"), u"");
   uint64_t start = platform::MonotonicMillis();
-  Sleep(50);
-  EXPECT_GE(platform::MonotonicMillis() - start, 40u);
+  Sleep(120);  // the tick count moves in steps of up to 16 ms
+  EXPECT_GE(platform::MonotonicMillis() - start, 90u);
   SYSTEMTIME t;
   GetLocalTime(&t);
   platform::LocalDateTime now = platform::LocalNow();

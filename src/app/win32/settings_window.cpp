@@ -225,12 +225,13 @@ HWND CreateSettingsWindow(HWND main, const OptionValues& values) {
                                      kInnerWidth, kInnerHeight, main);
   app.settings = window;
   for (const Frame& f : kFrames) {
-    CreateControl(window, L"BUTTON", f.caption, BS_GROUPBOX | WS_CLIPSIBLINGS, f.x, f.y, f.w, f.h, f.control);
+    CreateControl(window, L"STATIC", f.caption, SS_ETCHEDFRAME | WS_CLIPSIBLINGS, f.x, f.y, f.w, f.h, f.control);
   }
   for (const Checkbox& c : kCheckboxes) {
     CreateControl(window, L"BUTTON", c.caption, BS_AUTOCHECKBOX | WS_TABSTOP, c.x, c.y, c.w, c.h, c.control);
   }
-  // The frames go below the group checkboxes that title them.
+  // The frames go below the controls in them, and their lines behind the
+  // group checkboxes that title them.
   for (const Frame& f : kFrames) {
     SetWindowPos(GetDlgItem(window, f.control), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }

@@ -21,15 +21,8 @@ void SnapCursorToButton(HWND window, HWND button) {
 }
 
 HFONT DialogFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-      return CreateFontIndirectW(&metrics.lfMessageFont);
-    }
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
+  // "MS Shell Dlg" 8 pt, the font the window layout was made for.
+  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 HWND CreateControl(HWND parent, const wchar_t* class_name, const char16_t* caption, DWORD style, int x, int y,

@@ -1,0 +1,44 @@
+#!/bin/bash
+# Takes the README's screenshots from the real program under Wine, in a
+# virtual X display with a framed Wine desktop: the main window after a
+# build of examples/console and the Settings window. Writes
+# docs/screenshots/main-window.png and docs/screenshots/settings-window.png.
+#
+#   scripts/windows/screenshots.sh      # after scripts/windows/build.sh
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=${SPARLIN_WIN_BUILD:-$root/build-win}
+export SPARLIN_MINGW_PREFIX=${SPARLIN_MINGW_PREFIX:-/opt/sparlin-mingw}
+export WINEPREFIX=${WINEPREFIX:-$SPARLIN_MINGW_PREFIX/wineprefix}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [[ ${1:-} != --in-display ]]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --in-display
+fi
+
+work=$(mktemp -d /tmp/sparlin-shots.XXXXXX)
+trap '"$here/wine-server.sh" stop; rm -rf "$work"' EXIT
+mkdir -p "$work/handshake" "$work/project" "$root/docs/screenshots"
+cp -r "$root/examples/console/." "$work/project/"
+win() { printf 'Z:%s' "${1//\//\\}"; }
+
+"$here/wine-server.sh" start
+# The driver starts Sparlin.exe itself, so both live on the framed desktop.
+wine explorer /desktop=Sparlin,1024x768 "$(win "$build/tests/wine/screenshot_driver.exe")" \
+  "$(win "$work/handshake")\\" "$(win "$work/project")\\" "$(win "$work/project/Console.pb")" &
+driver=$!
+
+shoot() {  # name: waits for the driver, crops the window with a margin
+  local name=$1 geometry w h x y
+  for _ in $(seq 1 900); do [[ -f $work/handshake/$name.ready ]] && break; sleep 0.1; done
+  [[ -f $work/handshake/$name.ready ]] || { echo "no $name from the driver" >&2; exit 1; }
+  IFS="x+" read -r w h x y < <(tr -d "\r" < "$work/handshake/$name.ready")
+  geometry="$((w + 16))x$((h + 16))+$((x > 8 ? x - 8 : 0))+$((y > 8 ? y - 8 : 0))"
+  import -window root -crop "$geometry" +repage "$root/docs/screenshots/$name.png"
+  touch "$work/handshake/$name.done"
+  echo "docs/screenshots/$name.png ($w x $h window)"
+}
+shoot main-window
+shoot settings-window
+wait "$driver" || true
