@@ -80,6 +80,31 @@ TEST(StandinAssembly, ConsoleProgramForX86UsesDecoratedSymbols) {
             "  CALL  _PB_FreeObjects@0\n  CALL   dword [_PB_PrintN]\n  CALL   dword [_PB_PrintN]\n");
 }
 
+// Every call in the real x86 compiler's column: "CALL  _" for decorated
+// symbols, "CALL   dword [_" for the pointer call; the list sorting adds the
+// SimpleList library's internal entry point.
+TEST(StandinAssembly, ListProgramForX86CallsInTheRealColumns) {
+  SKIP_WITHOUT_STANDIN();
+  ScopedEnv target("SPARLIN_STANDIN_TARGET", "x86");
+  TempDir temp;
+  RunResult run = CompileExample("sorted_list", "SortedList", temp.path(), " /CONSOLE");
+  ASSERT_EQ(run.exit_code, 0u) << run.output;
+  std::string assembly = ReadBytes(temp.path() / "PureBasic.asm");
+  EXPECT_EQ(LinesStartingWith(assembly, "  CALL"),
+            "  CALL  _memset\n  CALL  _GetModuleHandleW@4\n  CALL  _HeapCreate@12\n  CALL  _SYS_InitString@0\n"
+            "  CALL  _PB_InitList@0\n  CALL  _PB_InitMemory@0\n  CALL  _PB_NewList@16\n"
+            "  CALL  _PB_AddElement@4\n  CALL  _SYS_CopyString@0\n  CALL  _PB_AddElement@4\n"
+            "  CALL  _SYS_CopyString@0\n  CALL  _PB_AddElement@4\n  CALL  _SYS_CopyString@0\n"
+            "  CALL  _PB_SortList@8\n  CALL  _PB_SimpleList_Sort@4\n  CALL  _PB_OpenConsole@0\n"
+            "  CALL   dword [_PB_PrintN]\n  CALL  _PB_CloseConsole@0\n  CALL  _PB_EndFunctions\n"
+            "  CALL  _SYS_FreeStrings@0\n  CALL  _HeapDestroy@4\n  CALL  _ExitProcess@4\n"
+            "  CALL  _PB_FreeMemorys@0\n  CALL  _PB_FreeObjects@0\n");
+  EXPECT_EQ(LinesStartingWith(assembly, "extrn _PB_"),
+            "extrn _PB_AddElement@4\nextrn _PB_CloseConsole@0\nextrn _PB_FreeMemorys@0\nextrn _PB_FreeObjects@0\n"
+            "extrn _PB_InitList@0\nextrn _PB_InitMemory@0\nextrn _PB_NewList@16\nextrn _PB_OpenConsole@0\n"
+            "extrn _PB_PrintN\nextrn _PB_SimpleList_Sort@4\nextrn _PB_SortList@8\nextrn _PB_StringBasePosition\n");
+}
+
 // Without SPARLIN_STANDIN_TARGET the IDE options that Sparlin appends to the
 // file decide; the DLL example is an x86 DLL with its definition file.
 TEST(StandinAssembly, DllWritesDefinitionFileThatNeedsTheFixUp) {

@@ -28,6 +28,7 @@ const Example kExamples[] = {
     {"includes_macros", "Main", " /CONSOLE", "Main.exe"},
     {"version_info", "VersionInfo", " /CONSOLE /RESOURCE \"extra.rc\"", "VersionInfo.exe"},
     {"dll_user", "DllUser", " /CONSOLE", "DllUser.exe"},
+    {"sorted_list", "SortedList", " /CONSOLE", "SortedList.exe"},
 };
 
 TEST(StandinReassemble, EveryExampleAssemblesForBothTargets) {
@@ -69,6 +70,47 @@ TEST(StandinReassemble, RealCompilerAssemblyAssemblesAndBrokenAssemblyFails) {
                                       "processed: public PB_FunctionTest",
                                       "error: undefined symbol 'PB_FunctionTest'.", "Error: the assembler failed."}));
   EXPECT_FALSE(fs::exists(temp.path() / "out.exe"));
+}
+
+// Source forms that once made the stand-in write assembly that fasm rejects:
+// List/Map/Array parameters, the "ProcedureDLL$" form, a quad literal in
+// 32-bit code, an export named like an assembler word and a zero byte on a
+// line of its own.
+TEST(StandinReassemble, ProcedureParameterFormsAndOddLinesAssemble) {
+  SKIP_WITHOUT_STANDIN();
+  const std::string source =
+      "Procedure Count(List Items.s(), Map Names.i(), Array Cells.l(1), *Pointer.Point)\r\n"
+      "  ProcedureReturn ListSize(Items())\r\nEndProcedure\r\n"
+      "ProcedureDLL$ Label(Value)\r\n  ProcedureReturn Str(Value)\r\nEndProcedure\r\n"
+      "ProcedureDLL$ Data(Value)\r\nEndProcedure\r\n"
+      "Big.q = 99999999999\r\n" + std::string(1, '\0') + "\r\nLabel(Big)\r\n";
+  for (const char* cpu : {"x64", "x86"}) {
+    ScopedEnv target("SPARLIN_STANDIN_TARGET", cpu);
+    TempDir temp;
+    WriteBytes(temp.path() / "Forms.pb", source);
+    RunResult compiled = RunCompiler(Quote(temp.path() / "Forms.pb") + " /COMMENTED", temp.path());
+    ASSERT_EQ(compiled.exit_code, 0u) << cpu << "\n" << compiled.output;
+    std::string assembly = ReadBytes(temp.path() / "PureBasic.asm");
+    std::string reserve = std::string(cpu) == "x64" ? " rq 1\n" : " rd 1\n";
+    EXPECT_EQ(LinesStartingWith(assembly, "v_"), "v_Big" + reserve + "v_Items" + reserve + "v_Names" + reserve +
+                                                     "v_Cells" + reserve + "v_Pointer" + reserve + "v_Value" + reserve);
+    RunResult built = Reassemble(temp.path(), "Forms.exe");
+    EXPECT_EQ(built.exit_code, 0u) << cpu << "\n" << built.output;
+  }
+}
+
+// The list sorting refers to the SimpleList library's internal entry point:
+// with that library taken out of the header the link fails.
+TEST(StandinReassemble, SimpleListReferenceNeedsTheLibrary) {
+  SKIP_WITHOUT_STANDIN();
+  ScopedEnv target("SPARLIN_STANDIN_TARGET", "x86");
+  TempDir temp;
+  ASSERT_EQ(CompileExample("sorted_list", "SortedList", temp.path(), " /CONSOLE").exit_code, 0u);
+  std::string assembly = ReadBytes(temp.path() / "PureBasic.asm");
+  WriteBytes(temp.path() / "PureBasic.asm", assembly.replace(assembly.find("; SimpleList\n"), 13, ""));
+  RunResult run = Reassemble(temp.path(), "SortedList.exe");
+  EXPECT_EQ(run.exit_code, 1u);
+  EXPECT_EQ(Lines(run.output).back(), "POLINK: error: Unresolved external symbol '_PB_SimpleList_Sort@4'.");
 }
 
 // What Sparlin's assembly pass can do to the file, applied by hand: comment

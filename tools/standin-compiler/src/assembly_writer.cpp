@@ -175,10 +175,7 @@ class Writer {
     code.push_back("; " + p.header);
     std::string label = "_Procedure" + std::to_string(p.index * 2);
     code.push_back(label + ":");
-    if (p.exported) {
-      std::string symbol = ExportSymbol(p);
-      code.push_back(symbol + ":");
-    }
+    if (p.exported && ExportSymbol(p) != label) code.push_back(ExportSymbol(p) + ":");
     code.push_back(Pad(target_.x64 ? "SUB" : "PUSH", target_.x64 ? "rsp,40" : "ebx"));
     for (size_t i = 0; i < p.parameters.size(); ++i) {
       std::string var = Variable(p.parameters[i], false);
@@ -205,8 +202,11 @@ class Writer {
     return code;
   }
 
+  // x64 exports the procedure's own label, as the real compiler does (so a
+  // name such as "Label" or "Data" never meets the assembler's reserved words).
   std::string ExportSymbol(const ProcedureModel& p) const {
-    if (target_.x64 || p.c_calling) return Sym(p.name);
+    if (target_.x64) return "_Procedure" + std::to_string(p.index * 2);
+    if (p.c_calling) return Sym(p.name);
     return "_" + p.name + "@" + std::to_string(p.parameters.size() * 4);
   }
 
