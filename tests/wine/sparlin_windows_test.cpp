@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <vector>
 
@@ -238,6 +239,141 @@ TEST(SparlinWindows, StoredSettingsAreShownAndAGroupLoadedOffIsDisabled) {
   Click(app.MainControl(1));
   EXPECT_TRUE(IsWindowEnabled(app.MainControl(1)));
   EXPECT_EQ(app.CloseAndWait(), 0u);
+}
+
+// The tooltip texts of a window's controls, read from the tooltip window of
+// Sparlin's process through memory lent in that process.
+std::map<int, std::wstring> Tooltips(HWND window) {
+  std::map<int, std::wstring> tips;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return tips;
+  struct Search {
+    DWORD pid;
+    HWND owner;
+    std::vector<HWND> found;
+  } search{pid, window, {}};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lparam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lparam);
+        wchar_t cls[64] = {};
+        GetClassNameW(hwnd, cls, 64);
+        DWORD p = 0;
+        GetWindowThreadProcessId(hwnd, &p);
+        if (p == s->pid && _wcsicmp(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(hwnd, GW_OWNER) == s->owner) {
+          s->found.push_back(hwnd);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  constexpr size_t kTextChars = 512;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(TTTOOLINFOW) + kTextChars * 2, MEM_COMMIT, PAGE_READWRITE));
+  for (HWND tooltip : search.found) {
+    LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      TTTOOLINFOW info{};
+      info.cbSize = sizeof info;
+      info.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof info);
+      WriteProcessMemory(process, remote, &info, sizeof info, nullptr);
+      WriteProcessMemory(process, remote + sizeof info, L"", 2, nullptr);
+      if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote))) continue;
+      wchar_t text[kTextChars] = {};
+      ReadProcessMemory(process, remote, &info, sizeof info, nullptr);
+      ReadProcessMemory(process, remote + sizeof info, text, sizeof text - 2, nullptr);
+      tips[GetDlgCtrlID(reinterpret_cast<HWND>(info.uId))] = text;
+    }
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return tips;
+}
+
+TEST(SparlinWindows, TooltipsOfBothWindows) {
+  TempFolder dir;
+  SparlinProcess app(dir.path(), L"", {{L"PB_TOOL_Compiler", L""}, {L"PB_TOOL_Executable", L""}});
+  ASSERT_TRUE(app.started());
+  EXPECT_EQ(Tooltips(app.main()), (std::map<int, std::wstring>{
+                                      {1, L" Compile the active source file "},
+                                      {2, L" Open the project folder "},
+                                      {3, L" Run the compiled file "},
+                                      {4, L" Open the optimized ASM file  "},
+                                      {5, L" Open the optimized PB file (Close the prev. opened file first!)"},
+                                      {7, L" Compiler Settings "},
+                                      {8, L" Donate with PayPal "},
+                                      {9, L" Save and open the Log file "},
+                                  }));
+  EXPECT_EQ(Tooltips(app.settings()),
+            (std::map<int, std::wstring>{
+                {16, L" Create a single .pb file without comments and empty lines "},
+                {17, L" Suffix for the source .pb file "},
+                {19, L" Remove resolved Macros from the .pb file "},
+                {20, L" Remove uncalled Procedures from the .pb file "},
+                {22, L" Create an .asm file from the previously created .pb file "},
+                {23, L" Remove all comments from the .asm file "},
+                {24, L" Remove empty lines from the .asm file "},
+                {25, L" Convert absolute paths to relative paths (folder + subfolder only) "},
+                {26, L" Insert n empty line(s) after each Instruction "},
+                {28, L" Remove uncalled Libraries and Functions "},
+                {29, L" Insert n NOP(s) after each Instruction "},
+                {31, L" Remove ImagePlugins if the string .jpg, .tga, .tif, ... is not included anywhere in the code "},
+                {33, L" Compile the .asm file to an .exe or .dll "},
+                {34, L" Copy required .dll files next to the output file "},
+                {35, L" Generate a License.txt file from all included 3rd-party Libraries "},
+                {36, L" Delete created files (_Sparl.pb + .asm) when exiting the program "},
+            }));
+  EXPECT_EQ(app.CloseAndWait(), 0u);
+}
+
+// Sets the system's snap-to-default-button setting; gives the old one.
+BOOL SetSnapToDefaultButton(BOOL on) {
+  BOOL old = FALSE;
+  SystemParametersInfoW(SPI_GETSNAPTODEFBUTTON, 0, &old, 0);
+  SystemParametersInfoW(SPI_SETSNAPTODEFBUTTON, on, nullptr, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  return old;
+}
+
+POINT CenterOf(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  return {r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2};
+}
+
+TEST(SparlinWindows, ShowingAWindowSnapsTheCursorToItsDefaultButtonOnlyWhenTheSystemSaysSo) {
+  TempFolder dir;
+  BOOL old = SetSnapToDefaultButton(TRUE);
+  {
+    SetCursorPos(3, 3);
+    SparlinProcess app(dir.path(), L"", {{L"PB_TOOL_Compiler", L""}, {L"PB_TOOL_Executable", L""}});
+    ASSERT_TRUE(app.started());
+    POINT compile = CenterOf(app.MainControl(1));
+    POINT cursor{};
+    EXPECT_TRUE(WaitFor([&] { return GetCursorPos(&cursor) && cursor.x == compile.x && cursor.y == compile.y; }, 3000))
+        << "cursor at " << cursor.x << ", " << cursor.y << "; Compile's centre " << compile.x << ", " << compile.y;
+    SetCursorPos(3, 3);
+    Click(app.MainControl(7));
+    POINT close = CenterOf(app.SettingsControl(37));
+    EXPECT_TRUE(WaitFor([&] { return GetCursorPos(&cursor) && cursor.x == close.x && cursor.y == close.y; }, 3000))
+        << "cursor at " << cursor.x << ", " << cursor.y << "; Close's centre " << close.x << ", " << close.y;
+    Click(app.SettingsControl(37));
+    EXPECT_EQ(app.CloseAndWait(), 0u);
+  }
+  SetSnapToDefaultButton(FALSE);
+  {
+    SetCursorPos(3, 3);
+    SparlinProcess app(dir.path(), L"", {{L"PB_TOOL_Compiler", L""}, {L"PB_TOOL_Executable", L""}});
+    ASSERT_TRUE(app.started());
+    Click(app.MainControl(7));
+    Sleep(500);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, 3);
+    EXPECT_EQ(cursor.y, 3);
+    Click(app.SettingsControl(37));
+    EXPECT_EQ(app.CloseAndWait(), 0u);
+  }
+  SetSnapToDefaultButton(old);
 }
 
 // The log of the view with the elapsed time made fixed.
