@@ -118,6 +118,19 @@ TEST(SparlinWindows, MainWindowLayoutOnStartResizeAndMaximise) {
   ASSERT_TRUE(app.started());
   ExpectMainLayout(app, 695, 445);
   EXPECT_EQ(EnabledOf(app.main(), kMainButtons), "1 7 8 ");
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(app.main(), nullptr), &gui));
+  EXPECT_EQ(gui.hwndFocus, app.MainControl(1));
+  // Colours: the grey window background between the buttons, the log view's
+  // own grey below its text.
+  Sleep(300);
+  POINT gap{695 - 540, 445 - 20};
+  ClientToScreen(app.main(), &gap);
+  EXPECT_EQ(ScreenPixel(gap.x, gap.y), RGB(128, 128, 128));
+  POINT log_area{40, 380};
+  ClientToScreen(app.main(), &log_area);
+  EXPECT_EQ(ScreenPixel(log_area.x, log_area.y), RGB(175, 175, 175));
   LONG style = GetWindowLongW(app.main(), GWL_STYLE);
   EXPECT_TRUE(style & WS_MAXIMIZEBOX);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -182,6 +195,10 @@ TEST(SparlinWindows, SettingsWindowLayoutGroupRulesAndSavingOnClose) {
   Click(app.MainControl(7));  // Settings
   EXPECT_TRUE(IsWindowVisible(settings));
   EXPECT_FALSE(IsWindowEnabled(app.main()));
+  Sleep(300);
+  POINT background{5, 385};  // the pattern brush's grey
+  ClientToScreen(settings, &background);
+  EXPECT_EQ(ScreenPixel(background.x, background.y), RGB(175, 175, 175));
 
   Click(app.SettingsControl(22));  // clear " Create .asm"
   EXPECT_EQ(EnabledOf(settings, kOptionControls), "16 17 18 19 20 22 33 34 36 37 ");
