@@ -13,6 +13,7 @@
 #include "pipeline/text_builder.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
+#include "text/paths.h"
 
 namespace sparlin {
 namespace {
@@ -32,7 +33,8 @@ struct AsmBuild {
     g.CompilersFolder = dir.Folder() + u"PB/Compilers/";
     g.CompilerPath = g.CompilersFolder + u"pbcompiler.exe";
   }
-  std::string SourceFolder() const { return EncodeUtf8(dir.Folder()) + "src/"; }
+  // The folder text exactly as the pass takes it from the source path.
+  std::string SourceFolder() const { return EncodeUtf8(PathFolder(build.state.globals.SourcePath)); }
   void WriteLibrary(const std::string& name, const std::string& names) {
     dir.Write("PB/PureLibraries/" + name, "\x7f" "ELF\0ERUP\0"s + names + "\0ERUP\0"s);
   }
