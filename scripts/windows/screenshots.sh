@@ -18,15 +18,18 @@ if [[ ${1:-} != --in-display ]]; then
 fi
 
 work=$(mktemp -d /tmp/sparlin-shots.XXXXXX)
-trap '"$here/wine-server.sh" stop; rm -rf "$work"' EXIT
-mkdir -p "$work/handshake" "$work/project" "$root/docs/screenshots"
-cp -r "$root/examples/console/." "$work/project/"
+# The project lies on Wine's drive C:, so that the log shows a Windows path.
+project=$WINEPREFIX/drive_c/Projects/Console
+trap '"$here/wine-server.sh" stop; rm -rf "$work" "$project"' EXIT
+rm -rf "$project"
+mkdir -p "$work/handshake" "$project" "$root/docs/screenshots"
+cp -r "$root/examples/console/." "$project/"
 win() { printf 'Z:%s' "${1//\//\\}"; }
 
 "$here/wine-server.sh" start
 # The driver starts Sparlin.exe itself, so both live on the framed desktop.
 wine explorer /desktop=Sparlin,1024x768 "$(win "$build/tests/wine/screenshot_driver.exe")" \
-  "$(win "$work/handshake")\\" "$(win "$work/project")\\" "$(win "$work/project/Console.pb")" &
+  "$(win "$work/handshake")\\" 'C:\Projects\Console\' 'C:\Projects\Console\Console.pb' &
 driver=$!
 
 shoot() {  # name: waits for the driver, crops the window with a margin

@@ -19,6 +19,8 @@ using namespace sparlin::wine_tests;
 namespace {
 
 bool Handshake(const std::wstring& folder, const std::wstring& name, HWND window) {
+  SetCursorPos(1, 1);  // no hover effects or tooltips in the picture
+  Sleep(400);
   RECT r;
   GetWindowRect(window, &r);
   {
