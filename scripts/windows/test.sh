@@ -31,11 +31,10 @@ fi
 #    tests/wine/platform_win32_test.cpp instead;
 #  - StandinReassemble.*: they need the flat assembler, a Linux program the
 #    Windows stand-in cannot run (it then skips the assembly check);
-#  - RequiredDllsTest, WriteResourceScriptTest.AddedResourcesWithoutVersionInfo,
-#    AssemblyRewriteTest.WithoutPruningTheFileEndsInAnEmptyLine:
+#  - RequiredDllsTest, WriteResourceScriptTest.AddedResourcesWithoutVersionInfo:
 #    their expected texts join the test folder and a file name with "/",
 #    which only matches the POSIX spelling of the temporary folder.
-unit_excluded='Processes.*:BuildTest.*:StandinReassemble.*:RequiredDllsTest.CopiesEveryKindOfRequiredDll:RequiredDllsTest.NothingWithTheOptionOffOrWithoutTheAssemblyFile:WriteResourceScriptTest.AddedResourcesWithoutVersionInfo:AssemblyRewriteTest.WithoutPruningTheFileEndsInAnEmptyLine'
+unit_excluded='Processes.*:BuildTest.*:StandinReassemble.*:RequiredDllsTest.CopiesEveryKindOfRequiredDll:RequiredDllsTest.NothingWithTheOptionOffOrWithoutTheAssemblyFile:WriteResourceScriptTest.AddedResourcesWithoutVersionInfo'
 
 passed=0 failed=0
 count() {  # adds the gtest summary of a log to the totals
