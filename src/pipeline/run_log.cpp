@@ -7,9 +7,15 @@
 namespace sparlin {
 
 void RunLog::Append(const UString& text) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  UString chunk = text_.empty() ? text : u"\r\n" + text;
-  text_ += chunk;
+  UString chunk;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    chunk = text_.empty() ? text : u"\r\n" + text;
+    text_ += chunk;
+  }
+  // Outside the lock: the view may wait for the main thread, which may be
+  // reading the text for Save Log at that moment. There is one writer at a
+  // time, so the chunks still reach the view in order.
   host_.LogAppended(chunk);
 }
 
