@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/command_line.h"
+#include "platform/line_splitter.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_path.h"
 
@@ -25,30 +26,15 @@ class PosixProcess : public Process {
   }
 
   bool ReadLine(std::string& line) override {
-    line.clear();
-    while (true) {
-      size_t eol = buffer_.find('\n');
-      if (eol != std::string::npos) {
-        line = buffer_.substr(0, eol);
-        buffer_.erase(0, eol + 1);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return true;
-      }
-      if (fd_ < 0) break;
-      char chunk[4096];
-      ssize_t n = ::read(fd_, chunk, sizeof chunk);  // blocks until output or end
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
+    return lines_.NextLine(line, [this](char* chunk, size_t size) -> size_t {
+      while (fd_ >= 0) {
+        ssize_t n = ::read(fd_, chunk, size);  // blocks until output or its end
+        if (n < 0 && errno == EINTR) continue;
+        if (n > 0) return static_cast<size_t>(n);
         CloseStdout();
-        break;
       }
-      buffer_.append(chunk, static_cast<size_t>(n));
-    }
-    if (buffer_.empty()) return false;
-    line.swap(buffer_);
-    buffer_.clear();
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+      return 0;
+    });
   }
 
   uint32_t Wait() override {
@@ -74,7 +60,7 @@ class PosixProcess : public Process {
 
   pid_t pid_;
   int fd_;
-  std::string buffer_;
+  LineSplitter lines_;
   bool waited_ = false;
   uint32_t exit_code_ = 0;
 };

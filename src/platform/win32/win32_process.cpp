@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "platform/command_line.h"
+#include "platform/line_splitter.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"
 
@@ -20,30 +21,15 @@ class Win32Process : public Process {
   }
 
   bool ReadLine(std::string& line) override {
-    line.clear();
-    while (true) {
-      size_t eol = buffer_.find('\n');
-      if (eol != std::string::npos) {
-        line = buffer_.substr(0, eol);
-        buffer_.erase(0, eol + 1);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return true;
-      }
-      if (!read_) break;
-      char chunk[4096];
+    return lines_.NextLine(line, [this](char* chunk, size_t size) -> size_t {
       DWORD got = 0;
       // Blocks until the child writes or closes its end (ERROR_BROKEN_PIPE).
-      if (!ReadFile(read_, chunk, sizeof chunk, &got, nullptr) || got == 0) {
+      if (!read_ || !ReadFile(read_, chunk, static_cast<DWORD>(size), &got, nullptr) || got == 0) {
         CloseRead();
-        break;
+        return 0;
       }
-      buffer_.append(chunk, got);
-    }
-    if (buffer_.empty()) return false;
-    line.swap(buffer_);
-    buffer_.clear();
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+      return got;
+    });
   }
 
   uint32_t Wait() override {
@@ -61,7 +47,7 @@ class Win32Process : public Process {
 
   HANDLE process_;
   HANDLE read_;
-  std::string buffer_;
+  LineSplitter lines_;
 };
 
 // While one thread creates a pipe and a child, no other child may be started:
