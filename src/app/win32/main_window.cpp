@@ -38,6 +38,21 @@ constexpr BottomButton kButtons[] = {
 };
 constexpr int kButtonHeight = 30;
 
+// Lets the messages that the layout queued (the moved controls' paints among
+// them) run before the resize returns. A quit request met here is put back
+// for the event loop.
+void ProcessPendingMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
   switch (message) {
     case WM_CTLCOLORBTN:
@@ -50,6 +65,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
       RECT client;
       GetClientRect(hwnd, &client);
       ApplyMainLayout(hwnd, client.right, client.bottom);
+      ProcessPendingMessages();
       return result;
     }
     case WM_SHOWWINDOW:
