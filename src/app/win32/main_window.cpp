@@ -54,25 +54,18 @@ void ProcessPendingMessages() {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
-  switch (message) {
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-      SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-      return reinterpret_cast<LRESULT>(GetStockObject(GRAY_BRUSH));
-    case WM_SIZE: {
-      LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
-      RECT client;
-      GetClientRect(hwnd, &client);
-      ApplyMainLayout(hwnd, client.right, client.bottom);
-      ProcessPendingMessages();
-      return result;
-    }
-    case WM_SHOWWINDOW:
-      if (wparam == TRUE && lparam == 0) PostMessageW(hwnd, kSnapCursorMessage, 0, 0);
-      break;
-    case kSnapCursorMessage: SnapCursorToButton(hwnd, GetDlgItem(hwnd, kControlCompile)); break;
-    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, MainWindowProc, kSubclassId); break;
+  LRESULT result = 0;
+  if (message == WM_SIZE) {
+    result = DefSubclassProc(hwnd, message, wparam, lparam);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    ApplyMainLayout(hwnd, client.right, client.bottom);
+    ProcessPendingMessages();
+    return result;
+  }
+  if (HandleSharedWindowMessage(hwnd, message, wparam, lparam, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)),
+                                kControlCompile, MainWindowProc, kSubclassId, result)) {
+    return result;
   }
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }

@@ -109,17 +109,10 @@ void LoadOptionControls(const OptionValues& values) {
 }
 
 LRESULT CALLBACK SettingsWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
-  switch (message) {
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-      SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-      return reinterpret_cast<LRESULT>(TheApp().settings_brush);
-    case WM_SHOWWINDOW:
-      if (wparam == TRUE && lparam == 0) PostMessageW(hwnd, kSnapCursorMessage, 0, 0);
-      break;
-    case kSnapCursorMessage: SnapCursorToButton(hwnd, GetDlgItem(hwnd, kControlClose)); break;
-    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, SettingsWindowProc, kSubclassId); break;
+  LRESULT result = 0;
+  if (HandleSharedWindowMessage(hwnd, message, wparam, lparam, TheApp().settings_brush, kControlClose,
+                                SettingsWindowProc, kSubclassId, result)) {
+    return result;
   }
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }

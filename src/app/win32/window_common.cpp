@@ -20,6 +20,24 @@ void SnapCursorToButton(HWND window, HWND button) {
   SetCursorPos(center.x, center.y);
 }
 
+bool HandleSharedWindowMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, HBRUSH brush,
+                               int default_button, SUBCLASSPROC proc, UINT_PTR id, LRESULT& result) {
+  switch (message) {
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+      SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+      result = reinterpret_cast<LRESULT>(brush);
+      return true;
+    case WM_SHOWWINDOW:
+      if (wparam == TRUE && lparam == 0) PostMessageW(hwnd, kSnapCursorMessage, 0, 0);
+      break;
+    case kSnapCursorMessage: SnapCursorToButton(hwnd, GetDlgItem(hwnd, default_button)); break;
+    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, proc, id); break;
+  }
+  return false;
+}
+
 HFONT DialogFont() {
   // "MS Shell Dlg" 8 pt, the font the window layout was made for.
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

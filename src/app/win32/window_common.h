@@ -4,6 +4,8 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <commctrl.h>
+
 namespace sparlin::win32 {
 
 // Posted by a window to itself when it is shown, so that the cursor moves
@@ -17,6 +19,14 @@ POINT RectCenter(const RECT& rect);
 // When the system's snap-to-default-button setting is on and `window` is
 // the foreground window, moves the cursor to the centre of `button`.
 void SnapCursorToButton(HWND window, HWND button);
+
+// What both windows' subclass procedures do alike: control colours drawn
+// transparently on `brush`, the cursor snap to `default_button` after a show
+// call, and the removal of the subclass (`proc`, `id`) when the window goes.
+// True, with `result` set, when the message is answered here; otherwise it
+// goes on to the default subclass processing.
+bool HandleSharedWindowMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, HBRUSH brush,
+                               int default_button, SUBCLASSPROC proc, UINT_PTR id, LRESULT& result);
 
 // A child control at client position (x, y) with the given size, caption and
 // control number, in the program's dialog font.
