@@ -9,9 +9,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=${SPARLIN_WIN_BUILD:-$root/build-win}
-export SPARLIN_MINGW_PREFIX=${SPARLIN_MINGW_PREFIX:-/opt/sparlin-mingw}
-export WINEPREFIX=${WINEPREFIX:-$SPARLIN_MINGW_PREFIX/wineprefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$here/wine-env.sh"
 
 if [[ ${1:-} != --in-display ]]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --in-display
