@@ -1,7 +1,7 @@
 // What the application shell needs from a front end beyond the build's needs.
 #pragma once
 
-#include "pipeline/build_host.h"
+#include "core/build_host.h"
 
 namespace sparlin {
 

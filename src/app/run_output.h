@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/app_host.h"
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 

@@ -9,7 +9,9 @@ LaunchParameters LaunchParameters::FromEnvironment(const UString& parameter1, co
   return {parameter1, parameter2, platform::GetEnv(u"PB_TOOL_Compiler"), platform::GetEnv(u"PB_TOOL_Executable")};
 }
 
-Session::Session(const LaunchParameters& launch, BuildHost& host) : log_(host), ctx_{state_, host, log_} {
+Session::Session(const LaunchParameters& launch, BuildHost& host, platform::FileSystem& files,
+                 platform::ProcessLauncher& processes)
+    : log_(host), ctx_{state_, host, log_, files, processes} {
   state_.globals = DeriveStartupValues(launch.parameter1, launch.parameter2, launch.pb_tool_compiler,
                                        launch.pb_tool_executable);
 }
@@ -31,10 +33,10 @@ void Session::ApplySuffix(const UString& suffix_text) {
 void Session::RunExitSteps(bool delete_created_files) {
   const GlobalValues& g = state_.globals;
   if (delete_created_files) {
-    platform::DeleteFile(g.OptimizedSourcePath);
-    platform::DeleteFile(g.AsmPath);
+    ctx_.files.DeleteFile(g.OptimizedSourcePath);
+    ctx_.files.DeleteFile(g.AsmPath);
   }
-  if (!g.ResourceScriptPath.empty()) platform::DeleteFile(g.ResourceScriptPath);
+  if (!g.ResourceScriptPath.empty()) ctx_.files.DeleteFile(g.ResourceScriptPath);
 }
 
 }  // namespace sparlin

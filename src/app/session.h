@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/settings_file.h"
-#include "pipeline/build_state.h"
-#include "pipeline/run_log.h"
+#include "core/build_state.h"
+#include "core/run_log.h"
 
 namespace sparlin {
 
@@ -20,7 +20,11 @@ struct LaunchParameters {
 
 class Session {
  public:
-  Session(const LaunchParameters& launch, BuildHost& host);
+  // The build works on the operating system's files and processes unless
+  // others are given (the tests' in-memory ones).
+  Session(const LaunchParameters& launch, BuildHost& host,
+          platform::FileSystem& files = platform::SystemFileSystem(),
+          platform::ProcessLauncher& processes = platform::SystemProcessLauncher());
 
   BuildState& state() { return state_; }
   GlobalValues& globals() { return state_.globals; }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/options.h"
+#include "core/options.h"
 
 namespace sparlin {
 

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
-#include "app/options.h"
+#include "core/build_paths.h"
+#include "core/options.h"
 #include "text/paths.h"
 #include "text/text_ops.h"
 
@@ -11,10 +12,6 @@ bool IsBlank(const UString& text) { return TrimBlanks(text).empty(); }
 
 }  // namespace
 
-UString DeriveOptimizedSourcePath(const UString& source_path, const UString& suffix) {
-  return PathFolder(source_path) + PathBaseName(source_path) + suffix + u"." + PathExtension(source_path);
-}
-
 UString EffectiveSuffix(const UString& suffix_text) {
   UString trimmed = TrimBlanks(suffix_text);
   return trimmed.empty() ? UString(kDefaultSuffix) : trimmed;
@@ -24,9 +21,7 @@ GlobalValues DeriveStartupValues(const UString& parameter1, const UString& param
                                  const UString& pb_tool_compiler, const UString& pb_tool_executable) {
   GlobalValues g;
   g.CompilersFolder = PathFolder(pb_tool_compiler);
-  // The installation folder is the compilers folder less "Compilers\".
-  int64_t keep = static_cast<int64_t>(g.CompilersFolder.size()) - 10;
-  g.CompilerPath = (keep > 0 ? g.CompilersFolder.substr(0, keep) : UString()) + u"Compilers\\pbcompiler.exe";
+  g.CompilerPath = CompilerPathOf(g.CompilersFolder);
   g.SourcePath = IsBlank(parameter1) ? parameter2 : parameter1;
   g.SecondParameter = parameter2;
   g.OutputPath = IsBlank(pb_tool_executable)

@@ -2,15 +2,13 @@
 // environment, before any window exists.
 #pragma once
 
-#include "pipeline/build_state.h"
+#include "core/build_paths.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 
 GlobalValues DeriveStartupValues(const UString& parameter1, const UString& parameter2,
                                  const UString& pb_tool_compiler, const UString& pb_tool_executable);
-
-// folder of source + name without extension + suffix + "." + extension.
-UString DeriveOptimizedSourcePath(const UString& source_path, const UString& suffix);
 
 // The Suffix setting as the created file's name uses it: trimmed of blanks,
 // "_Sparl" when that leaves nothing.

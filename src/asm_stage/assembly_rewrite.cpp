@@ -4,7 +4,8 @@
 
 #include "asm_stage/assembly_text_pass.h"
 #include "asm_stage/export_definitions.h"
-#include "platform/platform.h"
+#include "core/build_paths.h"
+#include "core/messages.h"
 #include "pruning/uncalled_removal.h"
 #include "text/paths.h"
 #include "text/text_ops.h"
@@ -14,9 +15,7 @@ namespace {
 
 constexpr char16_t kErrorTitle[] = u"Error Comments";
 
-void ShowFileError(BuildContext& ctx, UStringView verb, const UString& path) {
-  ctx.host.ShowMessage(kErrorTitle, UString(verb) + path + u" was not successful...", MessageIcon::kError);
-}
+void ShowFileError(BuildContext& ctx, const UString& text) { ctx.host.ShowMessage(kErrorTitle, text, MessageIcon::kError); }
 
 }  // namespace
 
@@ -25,8 +24,8 @@ int RewriteAssemblyFile(BuildContext& ctx) {
   const UString asm_path = ctx.state.globals.AsmPath;
 
   std::string bytes;
-  if (!platform::ReadWholeFile(asm_path, bytes)) {
-    ShowFileError(ctx, u"Reading ", asm_path);
+  if (!ctx.files.ReadWholeFile(asm_path, bytes)) {
+    ShowFileError(ctx, ReadingFailedText(asm_path));
     return 0;
   }
   std::string_view body(bytes);
@@ -36,17 +35,17 @@ int RewriteAssemblyFile(BuildContext& ctx) {
 
   AsmValues& assembly = ctx.state.assembly;
   AsmPassResult result =
-      RewriteAssemblyText(lines, options, PathFolder(ctx.state.globals.SourcePath), assembly);
+      RewriteAssemblyText(lines, options, PathFolder(ctx.state.globals.SourcePath), assembly, ctx.text_limits);
   lines.clear();
   if (result.failed) {
     // The rewritten text did not fit in memory; the file keeps its content.
-    ShowFileError(ctx, u"Writing ", asm_path);
+    ShowFileError(ctx, WritingFailedText(asm_path));
     return 0;
   }
   ctx.host.SetProgress(37);
 
   if (assembly.Is64Bit == 0 && ctx.state.source.Format == u" /DLL") {
-    FixExportDefinitionFile(PathFolder(asm_path) + u"PureBasic.def");
+    FixExportDefinitionFile(ctx.files, PathFolder(asm_path) + u"PureBasic.def");
   }
 
   ctx.log.Append(AsmCountsSummary(result));
@@ -63,7 +62,7 @@ int RewriteAssemblyFile(BuildContext& ctx) {
   }
 
   text += u"\r\n";
-  if (!platform::SafeReplaceFile(asm_path, EncodeUtf8(text))) ShowFileError(ctx, u"Writing ", asm_path);
+  if (!ctx.files.SafeReplaceFile(asm_path, EncodeUtf8(text))) ShowFileError(ctx, WritingFailedText(asm_path));
   return 0;
 }
 

@@ -3,7 +3,7 @@
 // DLL, the summary in the run log and, with RemUncalled, library pruning.
 #pragma once
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "asm_stage/data_word_line.h"
-#include "pipeline/text_builder.h"
+#include "asm_format/data_word_line.h"
+#include "text/text_builder.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -45,13 +45,10 @@ AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
 }
 
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
-                                  UStringView source_folder, AsmValues& assembly) {
+                                  UStringView source_folder, AsmValues& assembly,
+                                  const TextBuilderLimits& limits) {
   AsmPassResult result;
-  TextBuilder output = TextBuilderNew();
-  if (!output) {
-    result.failed = true;
-    return result;
-  }
+  TextBuilder output(limits);
 
   bool format_seen = false;
   StaticStrings static_strings = StaticStrings::kBefore;
@@ -67,7 +64,7 @@ AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPa
     if (!assembly.EntryLabelSeen &&
         (StartsWith(line, u"PureBasicStart") || StartsWith(line, u"_DLLEntryPoint"))) {
       assembly.EntryLabelSeen = true;
-      TextBuilderAppend(output, line + u"\r\n");
+      output.Append(line + u"\r\n");
       continue;
     }
 
@@ -138,12 +135,11 @@ AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPa
       }
     }
 
-    TextBuilderAppend(output, line + u"\r\n" + empty_insert + nop_insert);
+    output.Append(line + u"\r\n" + empty_insert + nop_insert);
   }
 
-  result.failed = TextBuilderFailed(output);
-  result.text = TextBuilderText(output);
-  TextBuilderFree(output);
+  result.failed = output.Failed();
+  result.text = output.Text();
   return result;
 }
 

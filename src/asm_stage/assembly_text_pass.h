@@ -7,8 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "pipeline/build_host.h"
-#include "pipeline/build_state.h"
+#include "core/build_host.h"
+#include "core/build_state.h"
+#include "text/text_builder.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -41,7 +42,8 @@ struct AsmPassResult {
 // Is64Bit, and (only with remove_uncalled) appends the header's library names
 // to ImportedLibraries, unsorted.
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
-                                  UStringView source_folder, AsmValues& assembly);
+                                  UStringView source_folder, AsmValues& assembly,
+                                  const TextBuilderLimits& limits = {});
 
 // The three summary items of the pass, as appended to the run log.
 UString AsmCountsSummary(const AsmPassResult& result);

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/platform.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -21,13 +20,13 @@ UString FixExportDefinitionText(UStringView definition_text) {
   return text;
 }
 
-bool FixExportDefinitionFile(const UString& def_path) {
+bool FixExportDefinitionFile(platform::FileSystem& files, const UString& def_path) {
   std::string bytes;
-  if (!platform::ReadWholeFile(def_path, bytes)) return false;
+  if (!files.ReadWholeFile(def_path, bytes)) return false;
   std::string_view body(bytes);
   body.remove_prefix(DetectBom(body).length);
   UString fixed = FixExportDefinitionText(DecodeUtf8(body));
-  return platform::SafeReplaceFile(def_path, EncodeUtf8(fixed));
+  return files.SafeReplaceFile(def_path, EncodeUtf8(fixed));
 }
 
 }  // namespace sparlin

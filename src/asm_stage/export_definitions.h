@@ -2,6 +2,7 @@
 // the assembly defines; the symbol needs its leading "_" to match.
 #pragma once
 
+#include "platform/file_system.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -13,6 +14,6 @@ UString FixExportDefinitionText(UStringView definition_text);
 // Rewrites the file at `def_path` in place (UTF-8, no byte-order mark). A
 // missing, unreadable or unwritable file is left alone; returns whether it was
 // rewritten.
-bool FixExportDefinitionFile(const UString& def_path);
+bool FixExportDefinitionFile(platform::FileSystem& files, const UString& def_path);
 
 }  // namespace sparlin

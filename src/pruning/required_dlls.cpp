@@ -3,8 +3,7 @@
 #include <array>
 #include <string>
 
-#include "asm_stage/data_word_line.h"
-#include "platform/platform.h"
+#include "asm_format/data_word_line.h"
 #include "text/paths.h"
 #include "text/text_ops.h"
 
@@ -40,7 +39,7 @@ class DllCopier {
       for (const CompilerDll& entry : kCompilerDlls) {
         if (library != entry.library) continue;
         UString target = output_folder_ + entry.dll;
-        if (platform::CopyFileOver(compiler_folder + entry.dll, target)) {
+        if (ctx_.files.CopyFileOver(compiler_folder + entry.dll, target)) {
           ctx_.log.Append(u"\t\u00B7  " + UString(entry.dll) + u" --> " + target + u"\r\n");
         }
       }
@@ -50,9 +49,9 @@ class DllCopier {
   // An import library with a DLL of the same base name beside it.
   void CopyImportLibraryDll(UStringView line) {
     UString library_path = TrimBlanks(TrimLeadingSemicolons(line));
-    if (!platform::FileExists(library_path)) return;
+    if (!ctx_.files.FileExists(library_path)) return;
     UString dll = PathFolder(library_path) + PathBaseName(library_path) + u".dll";
-    if (!platform::FileExists(dll) || PathFolder(dll) == output_folder_) return;
+    if (!ctx_.files.FileExists(dll) || PathFolder(dll) == output_folder_) return;
     CopyAndLog(dll, PathFileName(dll));
   }
 
@@ -60,9 +59,9 @@ class DllCopier {
   void CopyLiteralDll(UStringView line) {
     UString named = DllPathFromDataWordLine(line);
     if (named.empty()) return;
-    if (platform::FileExists(named)) {
+    if (ctx_.files.FileExists(named)) {
       if (PathFolder(named) != output_folder_) CopyAndLog(named, PathFileName(named));
-    } else if (platform::FileExists(source_folder_ + named) && source_folder_ != output_folder_) {
+    } else if (ctx_.files.FileExists(source_folder_ + named) && source_folder_ != output_folder_) {
       CopyAndLog(source_folder_ + named, named);
     }
   }
@@ -75,7 +74,7 @@ class DllCopier {
 
   void CopyAndLog(const UString& from, const UString& shown_name) {
     UString target = output_folder_ + PathFileName(from);
-    if (platform::CopyFileOver(from, target)) {
+    if (ctx_.files.CopyFileOver(from, target)) {
       ctx_.log.Append(u"\t\u00B7  " + shown_name + u" --> " + target + u"\r\n");
     }
   }
@@ -98,7 +97,7 @@ void CopyRequiredDlls(BuildContext& ctx) {
   copier.CopyCompilerDlls();
 
   std::string bytes;
-  if (!platform::ReadWholeFile(ctx.state.globals.AsmPath, bytes)) return;
+  if (!ctx.files.ReadWholeFile(ctx.state.globals.AsmPath, bytes)) return;
   std::string_view body(bytes);
   body.remove_prefix(DetectBom(body).length);
 

@@ -3,7 +3,7 @@
 // libraries that the program names, and those that its string literals name.
 #pragma once
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 #include "text/ustring.h"
 
 namespace sparlin {

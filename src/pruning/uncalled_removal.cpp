@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/platform.h"
 #include "pruning/library_file.h"
-#include "pruning/reference_forms.h"
+#include "asm_format/reference_forms.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -223,12 +222,6 @@ void DropLibrary(UStringView library, UString& text, UString& removed_libraries_
   libraries.erase(std::remove(libraries.begin(), libraries.end(), library), libraries.end());
 }
 
-UString LibraryFolderOf(UStringView compilers_folder) {
-  UString installation = compilers_folder.size() > 10 ? UString(compilers_folder.substr(0, compilers_folder.size() - 10))
-                                                       : UString();
-  return installation + u"PureLibraries\\";
-}
-
 UString RemoveUncalledLibraries(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                 const PruningSettings& settings, const PruningIo& io) {
   UncalledRemoval removal(libraries, std::move(text), settings, io);
@@ -242,7 +235,7 @@ UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& librari
   settings.dpi_aware_switch = ctx.state.source.Switches.DpiAware;
   settings.remove_plugins_by_extension = ctx.OptionOn(Option::ImgPlugin);
   PruningIo io;
-  io.read_file = [](const UString& path, std::string& bytes) { return platform::ReadWholeFile(path, bytes); };
+  io.read_file = [&ctx](const UString& path, std::string& bytes) { return ctx.files.ReadWholeFile(path, bytes); };
   io.log = [&ctx](const UString& item) { ctx.log.Append(item); };
   io.progress = [&ctx](int percent) { ctx.host.SetProgress(percent); };
   io.beep = [&ctx] { ctx.host.PlayTone(800, 50); };

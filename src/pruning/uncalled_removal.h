@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 #include "pruning/image_plugins.h"
 #include "pruning/library_table.h"
 #include "text/ustring.h"
@@ -45,10 +45,6 @@ UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& librari
 // library in `removed_libraries_text` and deletes it from `libraries`.
 void DropLibrary(UStringView library, UString& text, UString& removed_libraries_text,
                  std::vector<UString>& libraries);
-
-// The installation's "PureLibraries\" folder: the compilers folder without its
-// last 10 characters ("Compilers\") + "PureLibraries\".
-UString LibraryFolderOf(UStringView compilers_folder);
 
 // Reads the library files of `libraries` (in list order) into a table of
 // symbols with CallCount 0. Unreadable files are skipped.

@@ -1,6 +1,7 @@
 #include "source_stage/ide_options.h"
 
-#include "platform/platform.h"
+#include "core/build_paths.h"
+#include "core/messages.h"
 #include "source_stage/option_lines.h"
 #include "source_stage/resource_script.h"
 #include "text/paths.h"
@@ -94,8 +95,8 @@ IdeOptions ParseIdeOptions(UStringView source_text, UStringView output_path) {
 TextEncoding ReadIdeOptions(BuildContext& ctx) {
   GlobalValues& g = ctx.state.globals;
   std::string bytes;
-  if (!platform::ReadWholeFile(g.SourcePath, bytes)) {
-    ctx.host.ShowMessage(u"Error BOM", u"Reading " + g.SourcePath + u" was not successful...", MessageIcon::kError);
+  if (!ctx.files.ReadWholeFile(g.SourcePath, bytes)) {
+    ctx.host.ShowMessage(u"Error BOM", ReadingFailedText(g.SourcePath), MessageIcon::kError);
     return TextEncoding::kReadFailed;
   }
   DetectedBom bom = DetectBom(bytes);
@@ -113,13 +114,13 @@ TextEncoding ReadIdeOptions(BuildContext& ctx) {
   // The copy is UTF-8 without a mark; undecodable bytes of an ANSI source go
   // back out as the same bytes. A copy that cannot be written is skipped.
   if (options.constants_filled) {
-    UString copy_path = PathFolder(g.SourcePath) + u"const_" + PathFileName(g.SourcePath);
-    platform::SafeReplaceFile(copy_path, EncodeUtf8(options.working_text));
+    UString copy_path = ConstantsCopyPathOf(g.SourcePath);
+    ctx.files.SafeReplaceFile(copy_path, EncodeUtf8(options.working_text));
   }
   g.OutputPath = options.output_path;
 
   g.ResourceScriptPath = PathFolder(g.SourcePath) + u"Sparlin.rc";
-  platform::DeleteFile(g.ResourceScriptPath);
+  ctx.files.DeleteFile(g.ResourceScriptPath);
   WriteResourceScript(ctx, options.working_text);
 
   s.OptionsFooter = options.options_footer;

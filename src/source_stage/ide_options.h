@@ -2,7 +2,7 @@
 // them into compiler switches.
 #pragma once
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 

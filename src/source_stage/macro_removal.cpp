@@ -1,17 +1,15 @@
 #include "source_stage/macro_removal.h"
 
-#include "pipeline/text_builder.h"
-#include "platform/platform.h"
+#include "text/text_builder.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   MacroRemovalResult result;
-  TextBuilder builder = TextBuilderNew();
-  if (!builder) return result;
+  TextBuilder builder(limits);
 
   // The table is in file order; the cuts run from its back, from the end of
   // the text towards its start, so the recorded offsets stay valid.
@@ -32,13 +30,11 @@ MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
       // finished block over the code that follows it.
       table[*current].end = offset + line.size();
     }
-    TextBuilderAppend(builder, line + u"\r\n");
+    builder.Append(line + u"\r\n");
     offset += line.size() + 2;
   }
-  bool failed = TextBuilderFailed(builder);
-  UString text = failed ? UString() : TextBuilderText(builder);
-  TextBuilderFree(builder);
-  if (failed) return result;
+  if (builder.Failed()) return result;
+  UString text = builder.Text();
 
   for (auto entry = table.rbegin(); entry != table.rend(); ++entry) {
     if (entry->end) CutBlock(text, entry->start, *entry->end);
@@ -55,8 +51,8 @@ UString MacroLogItem(const MacroRemovalResult& result) {
 }
 
 void RemoveMacros(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Macros", 25, [](const std::vector<UString>& lines) {
-    MacroRemovalResult result = RemoveMacroBlocks(lines);
+  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const std::vector<UString>& lines) {
+    MacroRemovalResult result = RemoveMacroBlocks(lines, limits);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? MacroLogItem(result) : UString()};
   });
 }

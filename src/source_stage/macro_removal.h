@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 
@@ -16,7 +16,8 @@ struct MacroRemovalResult {
 };
 
 // `lines` are the file's lines without their line ends.
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines);
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines,
+                                     const TextBuilderLimits& limits = {});
 
 // "\t·  Macro Comments Removed: " + count, and the names.
 UString MacroLogItem(const MacroRemovalResult& result);

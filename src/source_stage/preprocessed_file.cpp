@@ -1,6 +1,5 @@
 #include "source_stage/preprocessed_file.h"
 
-#include "platform/platform.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -17,16 +16,12 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format) {
   return BomBytes(format) + EncodeText(with_break, format);
 }
 
-UString ReadingFailedText(UStringView path) { return u"Reading " + UString(path) + u" was not successful..."; }
-
-UString WritingFailedText(UStringView path) { return u"Writing " + UString(path) + u" was not successful..."; }
-
 void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress,
                              const std::function<RewrittenText(const std::vector<UString>&)>& pass) {
   const UString& path = ctx.state.globals.OptimizedSourcePath;
   const TextEncoding format = ctx.state.source.SourceFormat;
   std::string bytes;
-  if (!platform::ReadWholeFile(path, bytes)) {
+  if (!ctx.files.ReadWholeFile(path, bytes)) {
     ctx.host.ShowMessage(error_title, ReadingFailedText(path), MessageIcon::kError);
     return;
   }
@@ -37,7 +32,7 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
   }
   ctx.log.Append(result.log_item);
   ctx.host.SetProgress(progress);
-  if (!platform::SafeReplaceFile(path, EncodePreprocessed(result.text, format))) {
+  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(result.text, format))) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
   }
 }

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
+#include "core/messages.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -19,10 +20,6 @@ UString DecodePreprocessed(std::string_view bytes, TextEncoding format);
 // The file's new bytes: the mark of `format` (none for "Ascii"), then `text`
 // followed by "\r\n", in the encoding that the mark names.
 std::string EncodePreprocessed(UStringView text, TextEncoding format);
-
-// "Reading " / "Writing " + path + " was not successful..."
-UString ReadingFailedText(UStringView path);
-UString WritingFailedText(UStringView path);
 
 // What a removal pass makes of the file's lines; `ok` is false when its
 // working text could not be held in memory.

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "pipeline/text_builder.h"
-#include "platform/platform.h"
+#include "text/text_builder.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
 #include "text/text_ops.h"
@@ -36,10 +35,9 @@ int64_t CountUses(UStringView lower_text, UStringView name) {
 
 }  // namespace
 
-ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines) {
+ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   ProcedureRemovalResult result;
-  TextBuilder builder = TextBuilderNew();
-  if (!builder) return result;
+  TextBuilder builder(limits);
 
   std::vector<DefinitionBlock> table;  // in file order; cut from the back
   std::optional<size_t> current;
@@ -68,13 +66,11 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>&
         if (OpensBlock(line, u"Procedure", u" \t.$CD")) current.reset();
         break;
     }
-    TextBuilderAppend(builder, line + u"\r\n");
+    builder.Append(line + u"\r\n");
     offset += line.size() + 2;
   }
-  bool failed = TextBuilderFailed(builder);
-  UString text = failed ? UString() : TextBuilderText(builder);
-  TextBuilderFree(builder);
-  if (failed) return result;
+  if (builder.Failed()) return result;
+  UString text = builder.Text();
 
   // The counts use the text as read, not as cut: a procedure that only
   // removed procedures call stays.
@@ -95,8 +91,8 @@ UString ProcedureLogItem(const ProcedureRemovalResult& result) {
 }
 
 void RemoveUncalledProcedures(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [](const std::vector<UString>& lines) {
-    ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines);
+  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](const std::vector<UString>& lines) {
+    ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines, limits);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? ProcedureLogItem(result) : UString()};
   });
 }

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 
@@ -16,7 +16,8 @@ struct ProcedureRemovalResult {
 // `lines` are the file's lines without their line ends. A procedure counts as
 // used when its name followed by "(" (or " (", with or without a leading "@")
 // occurs anywhere in the text other than its own definition line.
-ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines);
+ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines,
+                                                     const TextBuilderLimits& limits = {});
 
 // "\t·  Uncalled Procedures Removed: " + count, and the names.
 UString ProcedureLogItem(const ProcedureRemovalResult& result);

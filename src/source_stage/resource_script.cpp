@@ -1,6 +1,5 @@
 #include "source_stage/resource_script.h"
 
-#include "platform/platform.h"
 #include "source_stage/option_lines.h"
 #include "source_stage/version_template.h"
 #include "text/paths.h"
@@ -95,13 +94,13 @@ void WriteResourceScript(BuildContext& ctx, UStringView working_text) {
   // The version resource and the includes are two writes, so that a failed
   // first one does not keep the includes out of the script.
   if (version_text) {
-    if (platform::SafeReplaceFile(path, *ResourceScriptBytes(version_text, u""))) {
+    if (ctx.files.SafeReplaceFile(path, *ResourceScriptBytes(version_text, u""))) {
       written = true;
     } else {
       version_text.reset();
     }
   }
-  if (!include_text.empty() && platform::SafeReplaceFile(path, *ResourceScriptBytes(version_text, include_text))) {
+  if (!include_text.empty() && ctx.files.SafeReplaceFile(path, *ResourceScriptBytes(version_text, include_text))) {
     written = true;
   }
   if (written) ctx.state.source.Switches.Resource = u" /RESOURCE \"" + path + u"\"";

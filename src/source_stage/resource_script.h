@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 

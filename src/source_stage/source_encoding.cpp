@@ -1,6 +1,5 @@
 #include "source_stage/source_encoding.h"
 
-#include "platform/platform.h"
 #include "source_stage/preprocessed_file.h"
 
 namespace sparlin {
@@ -29,11 +28,11 @@ bool ConvertSourceEncoding(BuildContext& ctx) {
   if (format == TextEncoding::kAscii) return true;
 
   std::string bytes;
-  if (!platform::ReadWholeFile(path, bytes)) {
+  if (!ctx.files.ReadWholeFile(path, bytes)) {
     ctx.host.ShowMessage(u"Error Convert", ReadingFailedText(path), MessageIcon::kError);
     return false;
   }
-  if (!platform::SafeReplaceFile(path, ConvertedPreprocessedBytes(bytes, format))) {
+  if (!ctx.files.SafeReplaceFile(path, ConvertedPreprocessedBytes(bytes, format))) {
     ctx.host.ShowMessage(u"Error Convert", WritingFailedText(path), MessageIcon::kError);
     return false;
   }

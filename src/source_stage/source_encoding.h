@@ -1,7 +1,7 @@
 // Gives the preprocessed file the encoding and byte-order mark of the source.
 #pragma once
 
-#include "pipeline/build_state.h"
+#include "core/build_state.h"
 
 namespace sparlin {
 

@@ -10,7 +10,7 @@
 
 #include "asm_stage/asm_test_util.h"
 #include "asm_stage/export_definitions.h"
-#include "pipeline/text_builder.h"
+#include "text/text_builder.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 #include "text/paths.h"
@@ -161,9 +161,8 @@ TEST(AssemblyRewriteTest, OutputTooLargeForMemoryLeavesTheFileAlone) {
   AsmBuild b;
   std::string original = "format MS64 COFF\n" + std::string(12000, 'x') + "\n";
   b.dir.Write("src/PureBasic.asm", original);
-  TextBuilderSetAllocationLimitForTesting(20484);
+  b.build.ctx.text_limits.max_block_bytes = 20484;
   RewriteAssemblyFile(b.build.ctx);
-  TextBuilderSetAllocationLimitForTesting(0);
   EXPECT_EQ(b.dir.Read("src/PureBasic.asm"), original);
   EXPECT_EQ(b.build.host.messages.size(), 1u);
   EXPECT_EQ(b.build.host.messages[0].text, u"Writing " + b.build.state.globals.AsmPath + u" was not successful...");

@@ -5,8 +5,9 @@
 #include <regex>
 
 #include "app/session.h"
-#include "pipeline/build_thread.h"
-#include "pipeline/compiler_runs.h"
+#include "pipeline/build.h"
+#include "pipeline/compiler_process.h"
+#include "pipeline/stages.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "asm_stage/asm_test_util.h"
+#include "core/build_paths.h"
 #include "support/fake_host.h"
 
 namespace sparlin {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pipeline/text_builder.h"
+#include "text/text_builder.h"
 #include "source_stage/source_stage_fixtures.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
@@ -126,10 +126,8 @@ TEST(UncalledProcedures, TextWithoutProceduresOnlyLosesItsBlanks) {
 }
 
 TEST(UncalledProcedures, WorkingTextThatCannotGrowFailsThePass) {
-  TextBuilderSetAllocationLimitForTesting(30000);
   std::vector<UString> lines(20, UString(800, u'x'));
-  ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines);
-  TextBuilderSetAllocationLimitForTesting(0);
+  ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines, {INT32_MAX, 30000});
   EXPECT_FALSE(result.ok);
 }
 

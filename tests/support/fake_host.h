@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "pipeline/build_host.h"
-#include "pipeline/build_state.h"
-#include "pipeline/run_log.h"
+#include "core/build_host.h"
+#include "core/build_state.h"
+#include "core/run_log.h"
 
 namespace sparlin::testing {
 
@@ -46,7 +46,7 @@ struct FakeBuild {
   FakeHost host;
   RunLog log{host};
   BuildState state;
-  BuildContext ctx{state, host, log};
+  BuildContext ctx{state, host, log, platform::SystemFileSystem(), platform::SystemProcessLauncher()};
 
   // The log text in UTF-8, for whole-text comparisons.
   std::string LogUtf8() const { return EncodeUtf8(log.Text()); }

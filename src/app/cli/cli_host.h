@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/app_host.h"
-#include "app/options.h"
+#include "core/options.h"
 
 namespace sparlin {
 

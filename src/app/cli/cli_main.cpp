@@ -9,7 +9,7 @@
 #include "app/run_output.h"
 #include "app/session.h"
 #include "app/settings_file.h"
-#include "pipeline/build_thread.h"
+#include "pipeline/build.h"
 #include "platform/platform.h"
 
 #ifdef _WIN32

@@ -6,7 +6,7 @@
 
 #include "app/run_output.h"
 #include "app/win32/app.h"
-#include "pipeline/build_thread.h"
+#include "pipeline/build.h"
 #include "platform/platform.h"
 #include "text/paths.h"
 

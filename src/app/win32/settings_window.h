@@ -2,7 +2,7 @@
 // stages read.
 #pragma once
 
-#include "app/options.h"
+#include "core/options.h"
 #include "platform/win32/windows_api.h"
 
 namespace sparlin::win32 {

@@ -2,7 +2,7 @@
 // command-line front end and the tests' recording fake implement it.
 #pragma once
 
-#include "app/options.h"
+#include "core/options.h"
 #include "text/ustring.h"
 
 namespace sparlin {

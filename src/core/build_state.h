@@ -5,23 +5,27 @@
 #include <cstdint>
 #include <vector>
 
-#include "pipeline/build_host.h"
-#include "pipeline/run_log.h"
+#include "core/build_host.h"
+#include "core/options.h"
+#include "core/run_log.h"
+#include "core/version.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "text/text_builder.h"
 #include "text/ustring.h"
 
 namespace sparlin {
 
-inline constexpr char16_t kTitle[] = u"Sparlin v0.9.8.6 beta";
 
 // Paths derived at start-up (Windows paths).
 struct GlobalValues {
-  UString Title = kTitle;
+  UString Title = u"Sparlin v" + UString(kVersionU) + u" beta";
   UString CompilersFolder;
   UString CompilerPath;
   UString SourcePath;
   UString SecondParameter;
   UString OutputPath;
-  UString CurrentSuffix = u"_Sparl";
+  UString CurrentSuffix = kDefaultSuffix;
   UString OptimizedSourcePath;
   UString AsmPath;
   UString ResourceScriptPath;
@@ -63,11 +67,16 @@ struct BuildState {
   UString UserSourcePath;
 };
 
-// What a stage operation works with.
+// What a stage operation works with: the build's values, the user
+// interface, the log, and the files and processes it may touch.
 struct BuildContext {
   BuildState& state;
   BuildHost& host;
   RunLog& log;
+  platform::FileSystem& files;
+  platform::ProcessLauncher& processes;
+  // How far the passes' working texts may grow.
+  TextBuilderLimits text_limits{};
 
   bool OptionOn(Option option) const { return host.OptionValue(option) != 0; }
 };

@@ -1,4 +1,4 @@
-#include "pipeline/run_log.h"
+#include "core/run_log.h"
 
 #include <cstdio>
 

@@ -4,7 +4,7 @@
 
 #include <mutex>
 
-#include "pipeline/build_host.h"
+#include "core/build_host.h"
 #include "text/ustring.h"
 
 namespace sparlin {

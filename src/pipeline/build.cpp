@@ -1,8 +1,8 @@
-#include "pipeline/build_thread.h"
+#include "pipeline/build.h"
 
 #include <thread>
 
-#include "pipeline/compiler_runs.h"
+#include "pipeline/stages.h"
 #include "platform/platform.h"
 #include "text/paths.h"
 
@@ -14,9 +14,9 @@ namespace {
 void DeleteIntermediateFiles(BuildContext& ctx) {
   BuildState& s = ctx.state;
   const UString& asm_path = s.globals.AsmPath;
-  platform::DeleteFile(PathFolder(asm_path) + PathBaseName(asm_path) + u".def");
+  ctx.files.DeleteFile(PathFolder(asm_path) + PathBaseName(asm_path) + u".def");
   // Only the copy this build made; never the user's own source.
-  if (!s.ConstCopyInUse.empty() && s.ConstCopyInUse != s.UserSourcePath) platform::DeleteFile(s.ConstCopyInUse);
+  if (!s.ConstCopyInUse.empty() && s.ConstCopyInUse != s.UserSourcePath) ctx.files.DeleteFile(s.ConstCopyInUse);
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ bool RunBuild(BuildContext& ctx) {
       if (ReassembleStage(ctx)) {
         finished = true;
         ctx.log.Append(u"\tAll Finished!\r\n\r\n");
-        if (!ctx.state.globals.ResourceScriptPath.empty()) platform::DeleteFile(ctx.state.globals.ResourceScriptPath);
+        if (!ctx.state.globals.ResourceScriptPath.empty()) ctx.files.DeleteFile(ctx.state.globals.ResourceScriptPath);
         ctx.host.PlaySound(Sound::kInformation);
         ctx.host.EnableButton(kControlRunOutput);
       }

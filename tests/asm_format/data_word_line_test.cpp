@@ -1,4 +1,4 @@
-#include "asm_stage/data_word_line.h"
+#include "asm_format/data_word_line.h"
 
 #include <gtest/gtest.h>
 

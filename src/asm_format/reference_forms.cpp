@@ -1,4 +1,4 @@
-#include "pruning/reference_forms.h"
+#include "asm_format/reference_forms.h"
 
 #include "text/text_ops.h"
 

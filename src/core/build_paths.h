@@ -1,0 +1,24 @@
+// The paths that a build derives from others: where the compiler installation
+// keeps its programs and libraries, and the files created beside the source.
+#pragma once
+
+#include "text/ustring.h"
+
+namespace sparlin {
+
+// The installation folder: the compilers folder ("...\Compilers\") without
+// its last 10 characters; empty when it is not longer than that.
+UString InstallationFolderOf(UStringView compilers_folder);
+// "Compilers\pbcompiler.exe" of the installation.
+UString CompilerPathOf(UStringView compilers_folder);
+// The installation's "PureLibraries\" folder.
+UString LibraryFolderOf(UStringView compilers_folder);
+
+// The copy of the source with the editor constants filled in: "const_" +
+// the source's file name, beside it.
+UString ConstantsCopyPathOf(UStringView source_path);
+
+// folder of source + name without extension + suffix + "." + extension.
+UString DeriveOptimizedSourcePath(UStringView source_path, UStringView suffix);
+
+}  // namespace sparlin
