@@ -24,15 +24,11 @@ if [[ ${1:-} != --in-display ]]; then
 fi
 
 # Unit tests that cannot run on Windows:
-#  - Processes.*, BuildTest.*: they start /bin/sh or a shell script as the
-#    compiler; the Windows process layer is tested by
-#    tests/wine/platform_win32_test.cpp instead;
+#  - Processes.*: they start /bin/sh as a child; the Windows process layer is
+#    tested by tests/wine/platform_win32_test.cpp instead;
 #  - StandinReassemble.*: they need the flat assembler, a Linux program the
-#    Windows stand-in cannot run (it then skips the assembly check);
-#  - RequiredDllsTest, WriteResourceScriptTest.AddedResourcesWithoutVersionInfo:
-#    their expected texts join the test folder and a file name with "/",
-#    which only matches the POSIX spelling of the temporary folder.
-unit_excluded='Processes.*:BuildTest.*:StandinReassemble.*:RequiredDllsTest.CopiesEveryKindOfRequiredDll:RequiredDllsTest.NothingWithTheOptionOffOrWithoutTheAssemblyFile:WriteResourceScriptTest.AddedResourcesWithoutVersionInfo'
+#    Windows stand-in cannot run (it then skips the assembly check).
+unit_excluded='Processes.*:StandinReassemble.*'
 
 passed=0 failed=0
 count() {  # adds the gtest summary of a log to the totals

@@ -1,55 +1,59 @@
-// The build's stage order, gates, compiler runs and end steps, with a small
-// shell script in place of the compiler.
+// The build's stage order, gates, compiler runs and end steps, on the
+// in-memory file system with a scripted compiler.
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <set>
 
 #include "app/session.h"
 #include "pipeline/build.h"
 #include "pipeline/compiler_process.h"
-#include "pipeline/stages.h"
 #include "support/fake_host.h"
-#include "support/temp_dir.h"
+#include "support/memory_file_system.h"
+#include "support/scripted_compiler.h"
 
 namespace sparlin {
 namespace {
 
+using testing::CompilerResult;
+using testing::CompilerRun;
 using testing::FakeHost;
-using testing::TempDir;
 
-// Records its arguments and working folder, then acts by its stage switch.
-// The files fail-PREPROCESS, fail-COMMENTED, fail-REASM beside it make that
-// run print two lines and fail.
-constexpr char kFakeCompiler[] = R"sh(#!/bin/sh
-here=$(dirname "$0")
-{ printf '[%s]' "$@"; printf ' in %s\n' "$(pwd)"; } >> "$here/calls.txt"
-stage=${2#/}
-if [ -f "$here/fail-$stage" ]; then echo "Error: line 3"; printf 'second\r\n'; exit 1; fi
-case "$stage" in
-  PREPROCESS) printf 'a = 1\r\n' > "$3" ;;
-  COMMENTED) printf 'format MS64 COFF\r\n' > PureBasic.asm; printf 'x' > PureBasic.def ;;
-  REASM) while [ $# -gt 0 ]; do [ "$1" = /EXE ] && printf 'MZ' > "$2"; shift; done ;;
-esac
-echo "done $stage"
-)sh";
+constexpr char16_t kCompiler[] = u"C:\\PB\\Compilers\\pbcompiler.exe";
+constexpr char16_t kSource[] = u"C:\\w\\src\\demo.pb";
 
 class BuildTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_.Write("PB/Compilers/pbcompiler.exe", kFakeCompiler);
-    std::filesystem::permissions(dir_.path() / "PB/Compilers/pbcompiler.exe", std::filesystem::perms::owner_all);
-    dir_.Write("src/demo.pb", "OpenConsole()\r\n");
-    dir_.Write("out/.keep", "");
+    files_.Write(kCompiler, "exe");
+    files_.Write(kSource, "OpenConsole()\r\n");
     for (Option o : {Option::RemMacro, Option::RemProcs, Option::RemUncalled, Option::CopyDLL}) host_.options.Set(o, 0);
   }
 
-  Session& NewSession(UString source) {
-    LaunchParameters launch{source, u"", dir_.File("PB/Compilers/pbcompiler.exe"), dir_.File("out/demo.exe")};
-    session_ = std::make_unique<Session>(launch, host_);
+  // Acts as pbcompiler.exe does for each stage switch; a stage named in
+  // `failing_` prints two lines and fails.
+  std::optional<CompilerResult> Compile(const CompilerRun& run) {
+    if (!files_.Has(run.program)) return std::nullopt;
+    const std::vector<UString>& a = run.arguments;
+    UString stage = a.at(1).substr(1);
+    if (failing_.count(stage)) return CompilerResult{{"Error: line 3", "second"}, 1};
+    if (stage == u"PREPROCESS") files_.Write(a.at(2), "a = 1\r\n");
+    if (stage == u"COMMENTED") {
+      files_.Write(run.working_folder + u"PureBasic.asm", "format MS64 COFF\r\n");
+      files_.Write(run.working_folder + u"PureBasic.def", "x");
+    }
+    for (size_t i = 0; stage == u"REASM" && i + 1 < a.size(); ++i) {
+      if (a[i] == u"/EXE") files_.Write(a[i + 1], "MZ");
+    }
+    return CompilerResult{{"done " + EncodeUtf8(stage)}, 0};
+  }
+
+  Session& NewSession(UString source = kSource) {
+    LaunchParameters launch{source, u"", kCompiler, u"C:\\w\\out\\demo.exe"};
+    session_ = std::make_unique<Session>(launch, host_, files_, compiler_);
     session_->WriteBanner();
     return *session_;
   }
-  Session& NewSession() { return NewSession(dir_.File("src/demo.pb")); }
 
   // The log after the banner, with the elapsed time made fixed.
   std::string LogAfterBanner() {
@@ -59,10 +63,19 @@ class BuildTest : public ::testing::Test {
     return log.substr(log.find('\n', start) + 1);
   }
 
-  std::string Calls() { return dir_.Read("PB/Compilers/calls.txt"); }
-  void FailRun(const std::string& stage) { dir_.Write("PB/Compilers/fail-" + stage, ""); }
+  // Each run as "[arg][arg]... in folder".
+  std::string Calls() {
+    std::string calls;
+    for (const CompilerRun& run : compiler_.runs) {
+      for (const UString& argument : run.arguments) calls += "[" + EncodeUtf8(argument) + "]";
+      calls += " in " + EncodeUtf8(run.working_folder) + "\n";
+    }
+    return calls;
+  }
 
-  TempDir dir_;
+  testing::MemoryFileSystem files_;
+  testing::ScriptedCompiler compiler_{[this](const CompilerRun& run) { return Compile(run); }};
+  std::set<UString> failing_;
   FakeHost host_;
   std::unique_ptr<Session> session_;
 };
@@ -77,7 +90,7 @@ TEST_F(BuildTest, AllStagesSwitchedOffStillFinish) {
   EXPECT_EQ(host_.enabled, (std::vector<int>{3, 4, 2, 5, 9}));
   EXPECT_EQ(host_.progress, (std::vector<int>{8, 0, 33, 66, 100}));
   EXPECT_EQ(host_.sounds, std::vector<Sound>{Sound::kInformation});
-  EXPECT_FALSE(dir_.Exists("PB/Compilers/calls.txt"));
+  EXPECT_TRUE(compiler_.runs.empty());
 }
 
 TEST_F(BuildTest, ParameterTextsAndWorkingFolder) {
@@ -96,16 +109,14 @@ TEST_F(BuildTest, ParameterTextsAndWorkingFolder) {
   host_.options.Set(Option::CreateASM, 0);
   Session& s2 = NewSession();
   EXPECT_TRUE(RunBuild(s2.context()));
-  std::string src = std::filesystem::canonical(dir_.path() / "src").string();
-  std::string folder = dir_.path().string() + "/src/";
-  EXPECT_EQ(Calls(), "[" + folder + "demo.pb][/PREPROCESS][" + folder + "demo_Sparl.pb] in " + src + "\n" + "[" +
-                         folder + "PureBasic.asm][/REASM][/EXE][" + dir_.path().string() + "/out/demo.exe] in " + src +
-                         "\n");
-  EXPECT_EQ(dir_.Read("out/demo.exe"), "MZ");
+  EXPECT_EQ(Calls(), "[C:\\w\\src\\demo.pb][/PREPROCESS][C:\\w\\src\\demo_Sparl.pb] in C:\\w\\src\\\n"
+                     "[C:\\w\\src\\PureBasic.asm][/REASM][/EXE][C:\\w\\out\\demo.exe] in C:\\w\\src\\\n");
+  EXPECT_EQ(compiler_.runs[0].program, kCompiler);
+  EXPECT_EQ(files_.Read(u"C:\\w\\out\\demo.exe"), "MZ");
 }
 
 TEST_F(BuildTest, CompilerOutputIsCollectedInOneIndentedEntry) {
-  FailRun("REASM");
+  failing_.insert(u"REASM");
   host_.options.Set(Option::CreatePB, 0);
   host_.options.Set(Option::CreateASM, 0);
   Session& s = NewSession();
@@ -121,29 +132,28 @@ TEST_F(BuildTest, CompilerOutputIsCollectedInOneIndentedEntry) {
 }
 
 TEST_F(BuildTest, AFailedPreprocessRunStopsEverything) {
-  FailRun("PREPROCESS");
+  failing_.insert(u"PREPROCESS");
   Session& s = NewSession();
   EXPECT_FALSE(RunBuild(s.context()));
-  std::string log = LogAfterBanner();
-  EXPECT_EQ(log, "\r\n\r\n ---  PREPROCESS  " + std::string(104, '-') +
-                     "\r\n\r\n\tError: line 3\r\n\tsecond\r\n\r\n\r\n\tOptimizing...\r\n\r\n\r\n\tTime: Ts\r\n\r\n");
+  EXPECT_EQ(LogAfterBanner(), "\r\n\r\n ---  PREPROCESS  " + std::string(104, '-') +
+                                  "\r\n\r\n\tError: line 3\r\n\tsecond\r\n\r\n\r\n\tOptimizing...\r\n\r\n\r\n\tTime: Ts\r\n\r\n");
   EXPECT_TRUE(host_.enabled.empty());
   EXPECT_EQ(host_.sounds, std::vector<Sound>{Sound::kError});
 }
 
 TEST_F(BuildTest, AnUnreadableSourceStopsBeforeTheFirstHeader) {
-  Session& s = NewSession(dir_.File("src/missing.pb"));
+  Session& s = NewSession(u"C:\\w\\src\\missing.pb");
   EXPECT_FALSE(RunBuild(s.context()));
   EXPECT_EQ(LogAfterBanner(), "\r\n\tTime: Ts\r\n\r\n");
   ASSERT_EQ(host_.messages.size(), 1u);
-  EXPECT_EQ(host_.messages[0], (testing::RecordedMessage{u"Error BOM", u"Reading " + dir_.File("src/missing.pb") +
-                                                                            u" was not successful...",
+  EXPECT_EQ(host_.messages[0], (testing::RecordedMessage{u"Error BOM",
+                                                          u"Reading C:\\w\\src\\missing.pb was not successful...",
                                                           MessageIcon::kError}));
   EXPECT_TRUE(host_.enabled.empty());
 }
 
 TEST_F(BuildTest, AMissingCompilerStopsTheStageWithOnlyItsHeader) {
-  std::filesystem::remove(dir_.path() / "PB/Compilers/pbcompiler.exe");
+  files_.DeleteFile(kCompiler);
   host_.options.Set(Option::CreatePB, 0);
   Session& s = NewSession();
   EXPECT_FALSE(RunBuild(s.context()));
@@ -158,62 +168,55 @@ TEST_F(BuildTest, TheCompanionDefinitionFileGoesAtTheEnd) {
   host_.options.Set(Option::CreateOUT, 0);
   Session& s = NewSession();
   EXPECT_TRUE(RunBuild(s.context()));
-  EXPECT_TRUE(dir_.Exists("src/PureBasic.asm"));
-  EXPECT_FALSE(dir_.Exists("src/PureBasic.def"));
+  EXPECT_TRUE(files_.Has(u"C:\\w\\src\\PureBasic.asm"));
+  EXPECT_FALSE(files_.Has(u"C:\\w\\src\\PureBasic.def"));
 }
 
 TEST_F(BuildTest, ExitStepsDeleteCreatedFilesOnlyWhenAsked) {
   Session& s = NewSession();
-  dir_.Write("src/demo_Sparl.pb", "x");
-  dir_.Write("src/PureBasic.asm", "x");
-  dir_.Write("src/Sparlin.rc", "x");
-  s.globals().ResourceScriptPath = dir_.File("src/Sparlin.rc");
+  for (const char16_t* name : {u"C:\\w\\src\\demo_Sparl.pb", u"C:\\w\\src\\PureBasic.asm", u"C:\\w\\src\\Sparlin.rc"}) {
+    files_.Write(name, "x");
+  }
+  s.globals().ResourceScriptPath = u"C:\\w\\src\\Sparlin.rc";
   s.RunExitSteps(false);
-  EXPECT_TRUE(dir_.Exists("src/demo_Sparl.pb"));
-  EXPECT_FALSE(dir_.Exists("src/Sparlin.rc"));
+  EXPECT_TRUE(files_.Has(u"C:\\w\\src\\demo_Sparl.pb"));
+  EXPECT_FALSE(files_.Has(u"C:\\w\\src\\Sparlin.rc"));
   s.RunExitSteps(true);
-  EXPECT_FALSE(dir_.Exists("src/demo_Sparl.pb"));
-  EXPECT_FALSE(dir_.Exists("src/PureBasic.asm"));
-  EXPECT_TRUE(dir_.Exists("src/demo.pb"));
+  EXPECT_FALSE(files_.Has(u"C:\\w\\src\\demo_Sparl.pb"));
+  EXPECT_FALSE(files_.Has(u"C:\\w\\src\\PureBasic.asm"));
+  EXPECT_TRUE(files_.Has(kSource));
   s.RunExitSteps(true);  // absent files: silent
 }
 
 TEST_F(BuildTest, SuffixFromTheSettingsWindow) {
   Session& s = NewSession();
   s.ApplySuffix(u"  ");
-  EXPECT_EQ(s.globals().OptimizedSourcePath, dir_.File("src/demo_Sparl.pb"));
+  EXPECT_EQ(s.globals().OptimizedSourcePath, u"C:\\w\\src\\demo_Sparl.pb");
   s.ApplySuffix(u" _small ");
   EXPECT_EQ(s.globals().CurrentSuffix, u"_small");
-  EXPECT_EQ(s.globals().OptimizedSourcePath, dir_.File("src/demo_small.pb"));
-  EXPECT_EQ(s.globals().AsmPath, dir_.File("src/PureBasic.asm"));
+  EXPECT_EQ(s.globals().OptimizedSourcePath, u"C:\\w\\src\\demo_small.pb");
+  EXPECT_EQ(s.globals().AsmPath, u"C:\\w\\src\\PureBasic.asm");
 }
-
-}  // namespace
-}  // namespace sparlin
-
-namespace sparlin {
-namespace {
 
 TEST_F(BuildTest, TheConstantsCopyIsCompiledAndThenDeleted) {
   host_.options.Set(Option::CreateASM, 0);
-  dir_.Write("src/demo.pb", "Debug #PB_Editor_CompileCount\r\n; IDE Options = PureBasic 6.10\r\n; EnableCompileCount = 5\r\n");
+  files_.Write(kSource, "Debug #PB_Editor_CompileCount\r\n; IDE Options = PureBasic 6.10\r\n; EnableCompileCount = 5\r\n");
   Session& s = NewSession();
   EXPECT_TRUE(RunBuild(s.context()));
-  std::string folder = dir_.path().string() + "/src/";
   EXPECT_EQ(Calls().substr(0, Calls().find(" in ")),
-            "[" + folder + "const_demo.pb][/PREPROCESS][" + folder + "demo_Sparl.pb]");
-  EXPECT_FALSE(dir_.Exists("src/const_demo.pb"));
-  EXPECT_TRUE(dir_.Exists("src/demo.pb"));
+            "[C:\\w\\src\\const_demo.pb][/PREPROCESS][C:\\w\\src\\demo_Sparl.pb]");
+  EXPECT_FALSE(files_.Has(u"C:\\w\\src\\const_demo.pb"));
+  EXPECT_TRUE(files_.Has(kSource));
 }
 
 TEST_F(BuildTest, ASourceNamedLikeAConstantsCopySurvives) {
   host_.options.Set(Option::CreateASM, 0);
   const std::string text = "Debug #PB_Editor_CompileCount\r\n; EnableCompileCount = 5\r\n";
-  dir_.Write("src/const_demo.pb", text);
-  Session& s = NewSession(dir_.File("src/const_demo.pb"));
+  files_.Write(u"C:\\w\\src\\const_demo.pb", text);
+  Session& s = NewSession(u"C:\\w\\src\\const_demo.pb");
   EXPECT_TRUE(RunBuild(s.context()));
-  EXPECT_EQ(dir_.Read("src/const_demo.pb"), text);
-  EXPECT_FALSE(dir_.Exists("src/const_const_demo.pb"));
+  EXPECT_EQ(files_.Read(u"C:\\w\\src\\const_demo.pb"), text);
+  EXPECT_FALSE(files_.Has(u"C:\\w\\src\\const_const_demo.pb"));
 }
 
 }  // namespace

@@ -8,15 +8,13 @@
 #include "source_stage/source_stage_fixtures.h"
 #include "source_stage/version_template.h"
 #include "support/fake_host.h"
-#include "support/temp_dir.h"
 
 namespace sparlin {
 namespace {
 
 using testing::CorpusFile;
 using testing::Crlf;
-using testing::FakeBuild;
-using testing::TempDir;
+using testing::InMemoryBuild;
 
 const std::string kBom = "\xEF\xBB\xBF";
 
@@ -191,25 +189,26 @@ class WriteResourceScriptTest : public ::testing::Test {
   // Reads the options of `source` as the build does; returns the script's
   // bytes, or "<none>" when no script was written.
   std::string ScriptFor(const std::string& source) {
-    dir.Write("prog.pb", source);
-    build.state.globals.SourcePath = dir.File("prog.pb");
+    build.files.Write(kFolder + UString(u"prog.pb"), source);
+    build.state.globals.SourcePath = kFolder + UString(u"prog.pb");
     EXPECT_NE(ReadIdeOptions(build.ctx), TextEncoding::kReadFailed);
-    return dir.Exists("Sparlin.rc") ? dir.Read("Sparlin.rc") : "<none>";
+    return build.files.Read(kScript).value_or("<none>");
   }
   UString ResourceSwitch() const { return build.state.source.Switches.Resource; }
 
-  TempDir dir;
-  FakeBuild build;
+  static constexpr char16_t kFolder[] = u"C:\\Projects\\App\\";
+  static constexpr char16_t kScript[] = u"C:\\Projects\\App\\Sparlin.rc";
+  InMemoryBuild build;
 };
 
 TEST_F(WriteResourceScriptTest, AddedResourcesWithoutVersionInfo) {
-  std::string folder = EncodeUtf8(dir.Folder());
+  std::string folder = EncodeUtf8(kFolder);
   std::string script = ScriptFor("Debug 1\r\n; IDE Options = PureBasic 6.10\r\n; AddResource = " + folder +
                                  "app.rc\r\n; AddResource =   C:\\Shared\\icons.rc  \r\n; EnableXP");
   EXPECT_EQ(script, kBom + "\r\n\r\n#include \"app.rc\"\r\n#include \"C:\\Shared\\icons.rc\"\r\n");
-  EXPECT_EQ(ResourceSwitch(), u" /RESOURCE \"" + dir.File("Sparlin.rc") + u"\"");
+  EXPECT_EQ(ResourceSwitch(), u" /RESOURCE \"" + UString(kScript) + u"\"");
   EXPECT_EQ(build.state.source.Switches.Joined(),
-            u" /EXE \"\" /XP /RESOURCE \"" + dir.File("Sparlin.rc") + u"\"");
+            u" /EXE \"\" /XP /RESOURCE \"" + UString(kScript) + u"\"");
 }
 
 TEST_F(WriteResourceScriptTest, VersionInfoFollowedByAnAddedResource) {
@@ -220,7 +219,7 @@ TEST_F(WriteResourceScriptTest, VersionInfoFollowedByAnAddedResource) {
       "; IDE Options = PureBasic 6.10\r\n; IncludeVersionInfo\r\n; VersionField0 = 1.2.0.0\r\n"
       "; VersionField1 = 1.2.0.0\r\n; VersionField17 = 0c0a Spanish (Spain)\r\n; AddResource = strings.rc");
   EXPECT_EQ(script, kBom + FilledTemplate(expected) + "\r\n\r\n#include \"strings.rc\"\r\n");
-  EXPECT_EQ(ResourceSwitch(), u" /RESOURCE \"" + dir.File("Sparlin.rc") + u"\"");
+  EXPECT_EQ(ResourceSwitch(), u" /RESOURCE \"" + UString(kScript) + u"\"");
 }
 
 TEST_F(WriteResourceScriptTest, RealAnsiDllFooterWithABareResourceName) {
@@ -228,7 +227,7 @@ TEST_F(WriteResourceScriptTest, RealAnsiDllFooterWithABareResourceName) {
   EXPECT_EQ(script, kBom + "\r\n\r\n#include \"PurePLUGIN.rc\"\r\n");
   // The footer writes "Shared Dll"; the format line is matched exactly.
   EXPECT_EQ(build.state.source.Switches.Joined(),
-            u" /EXE \"PurePLUGIN.dll\" /RESOURCE \"" + dir.File("Sparlin.rc") + u"\"");
+            u" /EXE \"PurePLUGIN.dll\" /RESOURCE \"" + UString(kScript) + u"\"");
 }
 
 TEST_F(WriteResourceScriptTest, NeitherVersionInfoNorResources) {
@@ -237,10 +236,9 @@ TEST_F(WriteResourceScriptTest, NeitherVersionInfoNorResources) {
 }
 
 TEST_F(WriteResourceScriptTest, UnwritableScriptLeavesTheSwitchEmpty) {
-  std::filesystem::create_directories(dir.path() / "Sparlin.rc");
+  build.files.AddFolder(kScript);
   std::string source = "; IDE Options = PureBasic 6.10\r\n; IncludeVersionInfo\r\n; AddResource = x.rc";
-  ScriptFor(source);
-  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "Sparlin.rc"));
+  EXPECT_EQ(ScriptFor(source), "<none>");
   EXPECT_EQ(ResourceSwitch(), u"");
   EXPECT_TRUE(build.host.messages.empty());
 }

@@ -7,6 +7,7 @@
 #include "core/build_host.h"
 #include "core/build_state.h"
 #include "core/run_log.h"
+#include "support/memory_file_system.h"
 
 namespace sparlin::testing {
 
@@ -49,6 +50,17 @@ struct FakeBuild {
   BuildContext ctx{state, host, log, platform::SystemFileSystem(), platform::SystemProcessLauncher()};
 
   // The log text in UTF-8, for whole-text comparisons.
+  std::string LogUtf8() const { return EncodeUtf8(log.Text()); }
+};
+
+// The same on the in-memory file system.
+struct InMemoryBuild {
+  MemoryFileSystem files;
+  FakeHost host;
+  RunLog log{host};
+  BuildState state;
+  BuildContext ctx{state, host, log, files, platform::SystemProcessLauncher()};
+
   std::string LogUtf8() const { return EncodeUtf8(log.Text()); }
 };
 

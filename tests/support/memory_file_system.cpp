@@ -1,0 +1,65 @@
+#include "support/memory_file_system.h"
+
+#include "text/text_ops.h"
+
+namespace sparlin::testing {
+
+UString MemoryFileSystem::Key(UStringView path) {
+  UString key = ToLower(path);
+  for (char16_t& c : key) {
+    if (c == u'/') c = u'\\';
+  }
+  return key;
+}
+
+std::optional<std::string> MemoryFileSystem::Read(UStringView path) const {
+  auto found = files_.find(Key(path));
+  if (found == files_.end()) return std::nullopt;
+  return found->second;
+}
+
+int64_t MemoryFileSystem::FileSize(UStringView path) {
+  UString key = Key(path);
+  if (folders_.count(key)) return platform::kFileIsFolder;
+  auto found = files_.find(key);
+  return found == files_.end() ? platform::kFileMissing : static_cast<int64_t>(found->second.size());
+}
+
+bool MemoryFileSystem::ReadWholeFile(UStringView path, std::string& bytes) {
+  bytes.clear();
+  UString key = Key(path);
+  auto found = files_.find(key);
+  if (found == files_.end() || fail_read.count(key)) return false;
+  bytes = found->second;
+  return true;
+}
+
+bool MemoryFileSystem::WriteWholeFile(UStringView path, std::string_view bytes) {
+  UString key = Key(path);
+  if (path.empty() || folders_.count(key) || fail_write.count(key)) return false;
+  files_[key] = std::string(bytes);
+  return true;
+}
+
+bool MemoryFileSystem::SafeReplaceFile(UStringView path, std::string_view bytes) {
+  UString key = Key(path);
+  if (path.empty() || folders_.count(key) || fail_replace.count(key)) return false;
+  files_[key] = std::string(bytes);
+  return true;
+}
+
+bool MemoryFileSystem::CopyFileOver(UStringView from, UStringView to) {
+  UString source = Key(from), target = Key(to);
+  auto found = files_.find(source);
+  if (found == files_.end() || source == target || folders_.count(target) || fail_copy.count(target)) return false;
+  files_[target] = found->second;
+  return true;
+}
+
+bool MemoryFileSystem::DeleteFile(UStringView path) {
+  UString key = Key(path);
+  if (fail_delete.count(key)) return false;
+  return files_.erase(key) != 0;
+}
+
+}  // namespace sparlin::testing

@@ -1,0 +1,47 @@
+// An in-memory file system for the tests of the passes and the build. Paths
+// are compared as Windows compares them ("/" and "\" alike, letter case
+// ignored). Any read, write, replace, copy or delete can be made to fail by
+// path, and a folder can stand where a file is expected.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace sparlin::testing {
+
+class MemoryFileSystem : public platform::FileSystem {
+ public:
+  void Write(UStringView path, std::string bytes) { files_[Key(path)] = std::move(bytes); }
+  void AddFolder(UStringView path) { folders_.insert(Key(path)); }
+  // The file's bytes; nullopt when there is no such file.
+  std::optional<std::string> Read(UStringView path) const;
+  bool Has(UStringView path) const { return files_.count(Key(path)) != 0; }
+  // Every file, by its normalised path (backslashes, lower case).
+  const std::map<UString, std::string>& files() const { return files_; }
+
+  // Paths whose operation fails, leaving everything as it was.
+  std::set<UString> fail_read, fail_write, fail_replace, fail_copy, fail_delete;
+  void FailRead(UStringView path) { fail_read.insert(Key(path)); }
+  void FailWrite(UStringView path) { fail_write.insert(Key(path)); }
+  void FailReplace(UStringView path) { fail_replace.insert(Key(path)); }
+  void FailCopy(UStringView path) { fail_copy.insert(Key(path)); }
+
+  int64_t FileSize(UStringView path) override;
+  bool ReadWholeFile(UStringView path, std::string& bytes) override;
+  bool WriteWholeFile(UStringView path, std::string_view bytes) override;
+  bool SafeReplaceFile(UStringView path, std::string_view bytes) override;
+  bool CopyFileOver(UStringView from, UStringView to) override;
+  bool DeleteFile(UStringView path) override;
+
+  static UString Key(UStringView path);
+
+ private:
+  std::map<UString, std::string> files_;
+  std::set<UString> folders_;
+};
+
+}  // namespace sparlin::testing
