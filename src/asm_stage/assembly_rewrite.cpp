@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "asm_format/assembly_lines.h"
 #include "asm_stage/assembly_text_pass.h"
 #include "asm_stage/export_definitions.h"
 #include "core/build_paths.h"
@@ -23,20 +24,16 @@ int RewriteAssemblyFile(BuildContext& ctx) {
   AsmPassOptions options = ReadAsmPassOptions(ctx.host);
   const UString asm_path = ctx.state.globals.AsmPath;
 
-  std::string bytes;
-  if (!ctx.files.ReadWholeFile(asm_path, bytes)) {
+  std::optional<std::vector<UString>> lines = ReadAssemblyLines(ctx.files, asm_path);
+  if (!lines) {
     ShowFileError(ctx, ReadingFailedText(asm_path));
     return 0;
   }
-  std::string_view body(bytes);
-  body.remove_prefix(DetectBom(body).length);
-  std::vector<UString> lines = SplitLines(DecodeUtf8(body));
-  bytes.clear();
 
   AsmValues& assembly = ctx.state.assembly;
   AsmPassResult result =
-      RewriteAssemblyText(lines, options, PathFolder(ctx.state.globals.SourcePath), assembly, ctx.text_limits);
-  lines.clear();
+      RewriteAssemblyText(*lines, options, PathFolder(ctx.state.globals.SourcePath), assembly, ctx.text_limits);
+  lines.reset();
   if (result.failed) {
     // The rewritten text did not fit in memory; the file keeps its content.
     ShowFileError(ctx, WritingFailedText(asm_path));

@@ -2,34 +2,135 @@
 
 #include <algorithm>
 
+#include "asm_format/assembly_lines.h"
 #include "asm_format/data_word_line.h"
-#include "text/text_builder.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 namespace {
 
-enum class StaticStrings { kBefore, kInside, kAfter };
+// One run of the line rules over one file. Each rule is a member below,
+// applied in the order Run lists them.
+class AssemblyTextPass {
+ public:
+  AssemblyTextPass(const AsmPassOptions& options, UStringView source_folder, AsmValues& assembly,
+                   const TextBuilderLimits& limits)
+      : options_(options),
+        source_folder_(source_folder),
+        assembly_(assembly),
+        output_(limits),
+        empty_count_(options.empty_lines),
+        nop_count_(options.nop_lines) {}
 
-bool IsDataSectionLine(UStringView line) { return StartsWith(line, u"section '.data'"); }
+  AsmPassResult Run(const std::vector<UString>& lines) {
+    for (const UString& raw : lines) {
+      UString line = TrimTrailingBlanks(raw);
+      if (KeepEntryLabel(line) || DropEmptyLine(line)) continue;
+      NoteFormatLine(line);
+      if (DropComment(line)) continue;
+      RemoveSourceFolder(line);
+      CollectHeaderLibrary(line);
+      UpdateInsertedLines(line);
+      CollectExternalFunction(line);
+      output_.Append(line + u"\r\n" + empty_insert_ + nop_insert_);
+    }
+    result_.failed = output_.Failed();
+    result_.text = output_.Text();
+    return std::move(result_);
+  }
 
-// A header comment names a runtime library in its second word; the banner,
-// copyright, ":System"-style markers and import libraries are not libraries.
-bool IsLibraryWord(UStringView word) {
-  if (word.empty()) return false;
-  return !StartsWith(word, u":") && !StartsWith(word, u"(") && !StartsWith(word, u"The") &&
-         !StartsWith(word, u"PureBasic") && !EndsWith(word, u".lib");
-}
+ private:
+  // The entry label is written as it is and gets no inserted lines.
+  bool KeepEntryLabel(const UString& line) {
+    if (assembly_.EntryLabelSeen || !IsEntryLabelLine(line)) return false;
+    assembly_.EntryLabelSeen = true;
+    output_.Append(line + u"\r\n");
+    return true;
+  }
 
-// The declared name without decoration: leading "_" and any "@" argument size.
-UString ExternalFunctionName(UStringView line) {
-  UString name = StringField(line, 2, u' ');
-  size_t first = name.find_first_not_of(u'_');
-  name.erase(0, first == UString::npos ? name.size() : first);
-  size_t at = name.find(u'@');
-  if (at != UString::npos) name.resize(at);
-  return name;
-}
+  bool DropEmptyLine(const UString& line) {
+    if (!options_.remove_empty || !line.empty()) return false;
+    ++result_.empty_lines_removed;
+    return true;
+  }
+
+  void NoteFormatLine(const UString& line) {
+    if (!IsFormatLine(line)) return;
+    assembly_.Is64Bit = IsFormatLine64Bit(line) ? 1 : 0;
+    format_seen_ = true;
+  }
+
+  // Header comments above the format line carry the library names; they stay.
+  bool DropComment(const UString& line) {
+    if (!options_.remove_comments || !format_seen_ || !IsCommentLine(line)) return false;
+    ++result_.comments_removed;
+    return true;
+  }
+
+  // The source folder goes from paths, and from static strings, where it is
+  // spelled as character codes.
+  void RemoveSourceFolder(UString& line) {
+    if (!options_.remove_absolute_paths) return;
+    if (format_seen_ && !source_folder_.empty() && Contains(line, source_folder_)) {
+      line = ReplaceAllNoCase(line, source_folder_, u"");
+      ++result_.paths_removed;
+    }
+    if (!static_strings_.Inside(line)) return;
+    UString trimmed = TrimBlanks(line);
+    if (trimmed.empty()) return;
+    UString rewritten = StripFolderFromDataWordLine(trimmed, source_folder_);
+    if (!rewritten.empty()) line = rewritten;
+  }
+
+  void CollectHeaderLibrary(const UString& line) {
+    if (!options_.remove_uncalled || format_seen_ || !IsCommentLine(line)) return;
+    UString name = HeaderLibraryName(line);
+    if (!name.empty()) assembly_.ImportedLibraries.push_back(name);
+  }
+
+  // Insertion runs from the line after the entry label up to the line before
+  // the data section; the assembler reads a lone "\r" as a line end.
+  void UpdateInsertedLines(const UString& line) {
+    if (!assembly_.EntryLabelSeen) return;
+    bool data_section = IsDataSectionLine(line);
+    if (empty_count_ != 0) {
+      empty_insert_.assign(static_cast<size_t>(empty_count_), u'\r');
+      if (data_section) {
+        empty_insert_.clear();
+        empty_count_ = 0;
+      }
+    }
+    if (nop_count_ != 0) {
+      nop_insert_.clear();
+      for (int i = 0; i < nop_count_; ++i) nop_insert_ += u"  NOP\r\n";
+      if (data_section) {
+        nop_insert_.clear();
+        nop_count_ = 0;
+      }
+    }
+  }
+
+  // Declared functions that are not the runtime's own: the Windows API.
+  void CollectExternalFunction(const UString& line) {
+    if (!IsExternLine(line)) return;
+    UString name = ExternalFunctionName(line);
+    if (name.empty() || StartsWith(name, u"PB_") || StartsWith(name, u"SYS_")) return;
+    result_.called_functions += u"\t\t" + name + u"\r\n";
+    ++result_.called_function_count;
+  }
+
+  const AsmPassOptions& options_;
+  UStringView source_folder_;
+  AsmValues& assembly_;
+  TextBuilder output_;
+  AsmPassResult result_;
+  bool format_seen_ = false;
+  SectionTracker static_strings_ = StaticStringSection();
+  int empty_count_;
+  int nop_count_;
+  UString empty_insert_;
+  UString nop_insert_;
+};
 
 }  // namespace
 
@@ -47,100 +148,7 @@ AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
                                   const TextBuilderLimits& limits) {
-  AsmPassResult result;
-  TextBuilder output(limits);
-
-  bool format_seen = false;
-  StaticStrings static_strings = StaticStrings::kBefore;
-  int empty_count = options.empty_lines;
-  int nop_count = options.nop_lines;
-  UString empty_insert;
-  UString nop_insert;
-
-  for (const UString& raw : lines) {
-    UString line = TrimTrailingBlanks(raw);
-
-    // The entry label is written as it is and gets no inserted lines.
-    if (!assembly.EntryLabelSeen &&
-        (StartsWith(line, u"PureBasicStart") || StartsWith(line, u"_DLLEntryPoint"))) {
-      assembly.EntryLabelSeen = true;
-      output.Append(line + u"\r\n");
-      continue;
-    }
-
-    if (options.remove_empty && line.empty()) {
-      ++result.empty_lines_removed;
-      continue;
-    }
-
-    if (StartsWith(line, u"format")) {
-      assembly.Is64Bit = Contains(line, u" MS64") ? 1 : 0;
-      format_seen = true;
-    }
-
-    // Header comments above the format line carry the library names; keep them.
-    if (options.remove_comments && format_seen && StartsWith(line, u";")) {
-      ++result.comments_removed;
-      continue;
-    }
-
-    if (options.remove_absolute_paths) {
-      if (format_seen && !source_folder.empty() && Contains(line, source_folder)) {
-        line = ReplaceAllNoCase(line, source_folder, u"");
-        ++result.paths_removed;
-      }
-      if (static_strings == StaticStrings::kBefore && StartsWith(line, u"_SYS_StaticStringStart")) {
-        static_strings = StaticStrings::kInside;
-      }
-      if (static_strings == StaticStrings::kInside && StartsWith(line, u"_SYS_StaticStringEnd")) {
-        static_strings = StaticStrings::kAfter;
-      }
-      if (static_strings == StaticStrings::kInside) {
-        UString trimmed = TrimBlanks(line);
-        if (!trimmed.empty()) {
-          UString rewritten = StripFolderFromDataWordLine(trimmed, source_folder);
-          if (!rewritten.empty()) line = rewritten;
-        }
-      }
-    }
-
-    if (options.remove_uncalled && !format_seen && StartsWith(line, u";")) {
-      UString word = TrimBlanks(StringField(line, 2, u' '));
-      if (IsLibraryWord(word)) assembly.ImportedLibraries.push_back(word);
-    }
-
-    // Insertion runs from the line after the entry label up to the line
-    // before the data section; the assembler reads a lone "\r" as a line end.
-    if (empty_count != 0 && assembly.EntryLabelSeen) {
-      empty_insert.assign(static_cast<size_t>(empty_count), u'\r');
-      if (IsDataSectionLine(line)) {
-        empty_insert.clear();
-        empty_count = 0;
-      }
-    }
-    if (nop_count != 0 && assembly.EntryLabelSeen) {
-      nop_insert.clear();
-      for (int i = 0; i < nop_count; ++i) nop_insert += u"  NOP\r\n";
-      if (IsDataSectionLine(line)) {
-        nop_insert.clear();
-        nop_count = 0;
-      }
-    }
-
-    if (StartsWith(line, u"extrn ")) {
-      UString name = ExternalFunctionName(line);
-      if (!name.empty() && !StartsWith(name, u"PB_") && !StartsWith(name, u"SYS_")) {
-        result.called_functions += u"\t\t" + name + u"\r\n";
-        ++result.called_function_count;
-      }
-    }
-
-    output.Append(line + u"\r\n" + empty_insert + nop_insert);
-  }
-
-  result.failed = output.Failed();
-  result.text = output.Text();
-  return result;
+  return AssemblyTextPass(options, source_folder, assembly, limits).Run(lines);
 }
 
 UString AsmCountsSummary(const AsmPassResult& result) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "asm_format/assembly_lines.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -23,9 +24,7 @@ UString FixExportDefinitionText(UStringView definition_text) {
 bool FixExportDefinitionFile(platform::FileSystem& files, const UString& def_path) {
   std::string bytes;
   if (!files.ReadWholeFile(def_path, bytes)) return false;
-  std::string_view body(bytes);
-  body.remove_prefix(DetectBom(body).length);
-  UString fixed = FixExportDefinitionText(DecodeUtf8(body));
+  UString fixed = FixExportDefinitionText(DecodeCompilerFileText(bytes));
   return files.SafeReplaceFile(def_path, EncodeUtf8(fixed));
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "asm_format/assembly_lines.h"
 #include "asm_format/data_word_line.h"
 #include "text/paths.h"
 #include "text/text_ops.h"
@@ -21,10 +22,6 @@ constexpr std::array<CompilerDll, 3> kCompilerDlls = {{
     {u"Scintilla", u"Scintilla.dll"},
     {u"DatabaseMySQL", u"libmariadb.dll"},
 }};
-
-// Where a section of the assembly stands while it is read: not yet met,
-// inside, passed.
-enum class Section { kNotYet, kInside, kPassed };
 
 class DllCopier {
  public:
@@ -96,27 +93,15 @@ void CopyRequiredDlls(BuildContext& ctx) {
   DllCopier copier(ctx);
   copier.CopyCompilerDlls();
 
-  std::string bytes;
-  if (!ctx.files.ReadWholeFile(ctx.state.globals.AsmPath, bytes)) return;
-  std::string_view body(bytes);
-  body.remove_prefix(DetectBom(body).length);
-
-  Section imports = Section::kNotYet;
-  Section static_strings = Section::kNotYet;
-  for (const UString& raw : SplitLines(DecodeUtf8(body))) {
+  std::optional<std::vector<UString>> lines = ReadAssemblyLines(ctx.files, ctx.state.globals.AsmPath);
+  if (!lines) return;
+  SectionTracker imports = ImportSection();
+  SectionTracker static_strings = StaticStringSection();
+  for (const UString& raw : *lines) {
     UString line = TrimBlanks(raw);
     if (line.empty()) continue;
-    if (imports == Section::kNotYet && StartsWith(line, u"; :Import")) imports = Section::kInside;
-    if (imports == Section::kInside && StartsWith(line, u"format MS")) imports = Section::kPassed;
-    if (imports == Section::kInside) copier.CopyImportLibraryDll(line);
-
-    if (static_strings == Section::kNotYet && StartsWith(line, u"_SYS_StaticStringStart")) {
-      static_strings = Section::kInside;
-    }
-    if (static_strings == Section::kInside && StartsWith(line, u"_SYS_StaticStringEnd")) {
-      static_strings = Section::kPassed;
-    }
-    if (static_strings == Section::kInside) copier.CopyLiteralDll(line);
+    if (imports.Inside(line)) copier.CopyImportLibraryDll(line);
+    if (static_strings.Inside(line)) copier.CopyLiteralDll(line);
   }
 }
 

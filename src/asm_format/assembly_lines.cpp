@@ -1,0 +1,59 @@
+#include "asm_format/assembly_lines.h"
+
+#include "text/text_ops.h"
+
+namespace sparlin {
+
+bool IsEntryLabelLine(UStringView line) {
+  return StartsWith(line, u"PureBasicStart") || StartsWith(line, u"_DLLEntryPoint");
+}
+
+bool IsFormatLine(UStringView line) { return StartsWith(line, u"format"); }
+bool IsFormatLine64Bit(UStringView line) { return IsFormatLine(line) && Contains(line, u" MS64"); }
+bool IsDataSectionLine(UStringView line) { return StartsWith(line, u"section '.data'"); }
+bool IsCommentLine(UStringView line) { return StartsWith(line, u";"); }
+
+UString HeaderLibraryName(UStringView line) {
+  UString word = TrimBlanks(StringField(line, 2, u' '));
+  if (word.empty() || StartsWith(word, u":") || StartsWith(word, u"(") || StartsWith(word, u"The") ||
+      StartsWith(word, u"PureBasic") || EndsWith(word, u".lib")) {
+    return UString();
+  }
+  return word;
+}
+
+bool IsExternLine(UStringView line) { return StartsWith(line, u"extrn "); }
+
+UString ExternalFunctionName(UStringView line) {
+  UString name = StringField(line, 2, u' ');
+  size_t first = name.find_first_not_of(u'_');
+  name.erase(0, first == UString::npos ? name.size() : first);
+  size_t at = name.find(u'@');
+  if (at != UString::npos) name.resize(at);
+  return name;
+}
+
+
+bool SectionTracker::Inside(UStringView line) {
+  if (state_ == State::kNotYet && StartsWith(line, start_)) state_ = State::kInside;
+  if (state_ == State::kInside && StartsWith(line, end_)) state_ = State::kPassed;
+  return state_ == State::kInside;
+}
+
+SectionTracker StaticStringSection() { return SectionTracker(u"_SYS_StaticStringStart", u"_SYS_StaticStringEnd"); }
+SectionTracker ImportSection() { return SectionTracker(u"; :Import", u"format MS"); }
+
+UString DecodeCompilerFileText(std::string_view bytes) {
+  bytes.remove_prefix(DetectBom(bytes).length);
+  return DecodeUtf8(bytes);
+}
+
+std::vector<UString> AssemblyLines(std::string_view bytes) { return SplitLines(DecodeCompilerFileText(bytes)); }
+
+std::optional<std::vector<UString>> ReadAssemblyLines(platform::FileSystem& files, UStringView path) {
+  std::string bytes;
+  if (!files.ReadWholeFile(path, bytes)) return std::nullopt;
+  return AssemblyLines(bytes);
+}
+
+}  // namespace sparlin

@@ -1,0 +1,64 @@
+// The shapes of the lines of the compiler's commented assembly that the
+// assembly stage and pruning rely on, and reading such a file into lines.
+// Line tests are case-sensitive prefix tests on the line as given.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "text/ustring.h"
+
+namespace sparlin {
+
+// The program's entry label: "PureBasicStart" (executables) or
+// "_DLLEntryPoint" (DLLs).
+bool IsEntryLabelLine(UStringView line);
+// "format MS COFF" / "format MS64 COFF": ends the header comments.
+bool IsFormatLine(UStringView line);
+bool IsFormatLine64Bit(UStringView line);
+// "section '.data'": the end of the code section.
+bool IsDataSectionLine(UStringView line);
+bool IsCommentLine(UStringView line);
+
+// The runtime library that a header comment names ("; Gadget"), or empty:
+// its second word, unless that is the banner, copyright, a ":System"-style
+// marker or an import library.
+UString HeaderLibraryName(UStringView line);
+
+// "extrn " lines declare external symbols.
+bool IsExternLine(UStringView line);
+// The declared name without decoration: leading "_" and any "@" argument size.
+UString ExternalFunctionName(UStringView line);
+
+
+// Follows one section of the file while its lines are read in order: it is
+// entered at the first line that begins with `start` and left at the first
+// line after that which begins with `end`.
+class SectionTracker {
+ public:
+  SectionTracker(UStringView start, UStringView end) : start_(start), end_(end) {}
+  // Takes the next line; true while it lies inside the section.
+  bool Inside(UStringView line);
+
+ private:
+  enum class State { kNotYet, kInside, kPassed };
+  UStringView start_, end_;
+  State state_ = State::kNotYet;
+};
+
+// The static strings: "_SYS_StaticStringStart" to "_SYS_StaticStringEnd".
+SectionTracker StaticStringSection();
+// The header's import section.
+SectionTracker ImportSection();
+
+// The text of a file the compiler wrote (the assembly, the export
+// definitions): UTF-8, a byte-order mark skipped.
+UString DecodeCompilerFileText(std::string_view bytes);
+// Its lines, line breaks removed.
+std::vector<UString> AssemblyLines(std::string_view bytes);
+// The lines of the file at `path`; nullopt when it cannot be read.
+std::optional<std::vector<UString>> ReadAssemblyLines(platform::FileSystem& files, UStringView path);
+
+}  // namespace sparlin
