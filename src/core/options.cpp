@@ -1,37 +1,11 @@
 #include "core/options.h"
 
+#include <map>
 #include <vector>
 
 #include "text/text_ops.h"
 
 namespace sparlin {
-
-const std::array<OptionInfo, kOptionCount>& AllOptions() {
-  using K = OptionKind;
-  static const std::array<OptionInfo, kOptionCount> kOptions = {{
-      {Option::CreatePB, u"CreatePB", K::kCheckbox, 16, 1, 1},
-      {Option::Suffix, u"Suffix", K::kText, 18, 0, 0},
-      {Option::RemMacro, u"RemMacro", K::kCheckbox, 19, 1, 1},
-      {Option::RemProcs, u"RemProcs", K::kCheckbox, 20, 1, 1},
-      {Option::CreateASM, u"CreateASM", K::kCheckbox, 22, 1, 1},
-      {Option::RemComments, u"RemComments", K::kCheckbox, 23, 1, 1},
-      {Option::RemEmpty, u"RemEmpty", K::kCheckbox, 24, 1, 1},
-      {Option::RemAbsolut, u"RemAbsolut", K::kCheckbox, 25, 1, 1},
-      {Option::InsEmpty, u"InsEmpty", K::kCheckbox, 26, 0, 1},
-      {Option::nEmpty, u"nEmpty", K::kNumber, 27, 1, 1},
-      {Option::RemUncalled, u"RemUncalled", K::kCheckbox, 28, 1, 1},
-      {Option::InsNOP, u"InsNOP", K::kCheckbox, 29, 0, 1},
-      {Option::nNOP, u"nNOP", K::kNumber, 30, 1, 1},
-      {Option::ImgPlugin, u"ImgPlugin", K::kCheckbox, 31, 1, 1},
-      {Option::CreateOUT, u"CreateOUT", K::kCheckbox, 33, 1, 1},
-      {Option::CopyDLL, u"CopyDLL", K::kCheckbox, 34, 1, 1},
-      {Option::GenLic, u"GenLic", K::kCheckbox, 35, 1, 1},
-      {Option::DelOnExit, u"DelOnExit", K::kCheckbox, 36, 0, 0},
-  }};
-  return kOptions;
-}
-
-const OptionInfo& InfoOf(Option option) { return AllOptions()[static_cast<int>(option)]; }
 
 std::optional<Option> OptionFromKey(UStringView key) {
   UString wanted = ToLower(key);
@@ -62,16 +36,18 @@ int ClampOptionValue(Option option, int64_t value) {
 }
 
 const std::vector<int>& GroupMembers(int group_control) {
-  static const std::vector<int> kPb = {17, 18, 19, 20};
-  static const std::vector<int> kAsm = {23, 24, 25, 26, 27, 28, 30, 29, 31};
-  static const std::vector<int> kOut = {34};
+  // The options of each group in table order; the Suffix field's label goes
+  // with the Create .pb group.
+  static const auto kGroups = [] {
+    std::map<int, std::vector<int>> groups{{kGroupCreatePB, {kControlSuffixLabel}}};
+    for (const OptionInfo& info : kOptionTable) {
+      if (info.group != 0) groups[info.group].push_back(info.control);
+    }
+    return groups;
+  }();
   static const std::vector<int> kNone;
-  switch (group_control) {
-    case kGroupCreatePB: return kPb;
-    case kGroupCreateASM: return kAsm;
-    case kGroupCreateOUT: return kOut;
-    default: return kNone;
-  }
+  auto found = kGroups.find(group_control);
+  return found == kGroups.end() ? kNone : found->second;
 }
 
 }  // namespace sparlin

@@ -68,6 +68,7 @@ char16_t ToLowerChar(char16_t c) {
   if (c >= u'A' && c <= u'Z') return c + 32;
   if (c < 0xC0) return c;
   if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;         // Latin-1
+  if (c == 0x178) return 0xFF;                                        // Y diaeresis, outside the runs
   if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x138 && c != 0x149 && c != 0x17F) {
     // Latin Extended-A alternates upper/lower, with a shift in two runs.
     bool odd_run = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
@@ -84,6 +85,7 @@ char16_t ToUpperChar(char16_t c) {
   if (c >= u'a' && c <= u'z') return c - 32;
   if (c < 0xE0) return c;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+  if (c == 0xFF) return 0x178;
   if (c >= 0x100 && c <= 0x17F) {
     char16_t up = c - 1;
     return (up >= 0x100 && ToLowerChar(up) == c && up != c) ? up : c;

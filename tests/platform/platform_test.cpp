@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include <vector>
+
 #include "platform/command_line.h"
 #include "platform/platform.h"
 #include "support/temp_dir.h"
@@ -96,6 +104,35 @@ TEST(Processes, AMissingProgramIsNotStarted) {
   options.working_folder = u"/nonexistent/folder/";
   EXPECT_EQ(platform::StartProcess(options), nullptr);
 }
+
+#ifndef _WIN32
+// With room for only the output pipe, the start fails on its second pipe and
+// must give the first one back.
+TEST(Processes, AFailedStartLeavesNoOpenPipe) {
+  rlimit old_limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &old_limit), 0);
+  rlimit low = old_limit;
+  low.rlim_cur = 64;
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+  std::vector<int> filler;
+  for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;) filler.push_back(fd);
+  for (int i = 0; i < 2 && !filler.empty(); ++i) {
+    ::close(filler.back());
+    filler.pop_back();
+  }
+  platform::ProcessOptions options;
+  options.program = u"/bin/sh";
+  options.parameters = u"-c \"exit 0\"";
+  options.capture_stdout = true;
+  bool started = platform::StartProcess(options) != nullptr;
+  int free_after = 0;
+  for (int fd; free_after < 3 && (fd = ::open("/dev/null", O_RDONLY)) >= 0; ++free_after) filler.push_back(fd);
+  for (int fd : filler) ::close(fd);
+  ::setrlimit(RLIMIT_NOFILE, &old_limit);
+  EXPECT_FALSE(started);
+  EXPECT_EQ(free_after, 2);
+}
+#endif
 
 }  // namespace
 }  // namespace sparlin

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "text/text_ops.h"
 #include "text/ustring.h"
 
@@ -47,6 +49,26 @@ TEST(TextOps, CountsAndReplacesWithoutOverlap) {
   EXPECT_EQ(ReplaceAllNoCase(u"x #pb_editor_compilecount y", u"#PB_Editor_CompileCount", u"12"), u"x 12 y");
   EXPECT_EQ(ToLower(u"\u00C9COLE \u0416"), u"\u00E9cole \u0436");
   EXPECT_EQ(FindNoCase(u"abcABC", u"CA"), 2u);
+}
+
+// Upper and lower case of every letter pair the case-insensitive searches
+// rely on, both ways: Latin-1, both runs of Latin Extended-A and the Y with
+// diaeresis that lies outside them, Greek, Cyrillic.
+TEST(TextOps, CaseMappingIsSymmetricForEveryPair) {
+  const std::vector<std::pair<char16_t, char16_t>> pairs = {
+      {u'A', u'a'},         {0xC9, 0xE9},   {0xDE, 0xFE},   {0x178, 0xFF},  {0x100, 0x101}, {0x139, 0x13A},
+      {0x147, 0x148},       {0x14A, 0x14B}, {0x176, 0x177}, {0x179, 0x17A}, {0x17B, 0x17C}, {0x17D, 0x17E},
+      {0x391, 0x3B1},       {0x416, 0x436}, {0x401, 0x451}};
+  for (auto [upper, lower] : pairs) {
+    EXPECT_EQ(ToLowerChar(upper), lower) << int(upper);
+    EXPECT_EQ(ToUpperChar(lower), upper) << int(lower);
+    EXPECT_EQ(ToLowerChar(lower), lower) << int(lower);
+    EXPECT_EQ(ToUpperChar(upper), upper) << int(upper);
+  }
+  for (char16_t uncased : {u'1', char16_t(0xD7), char16_t(0xF7), char16_t(0x138), char16_t(0x149)}) {
+    EXPECT_EQ(ToLowerChar(uncased), uncased);
+    EXPECT_EQ(ToUpperChar(uncased), uncased);
+  }
 }
 
 TEST(TextOps, TrimsOnlyBlanksAndReadsLeadingIntegers) {

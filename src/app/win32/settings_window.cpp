@@ -16,8 +16,7 @@ namespace {
 constexpr wchar_t kSettingsClass[] = L"SparlinSettingsWindow";
 constexpr int kInnerWidth = 385;
 constexpr int kInnerHeight = 391;
-constexpr int kControlSuffixLabel = 17;
-constexpr int kControlSuffixField = 18;
+constexpr int kControlSuffixField = InfoOf(Option::Suffix).control;
 constexpr UINT_PTR kSubclassId = 1;
 
 struct Frame {

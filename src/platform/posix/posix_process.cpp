@@ -65,6 +65,13 @@ class PosixProcess : public Process {
   uint32_t exit_code_ = 0;
 };
 
+void ClosePipe(int (&ends)[2]) {
+  for (int& fd : ends) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+  }
+}
+
 }  // namespace
 
 std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
@@ -84,11 +91,18 @@ std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
 
   int out_pipe[2] = {-1, -1};
   if (options.capture_stdout && ::pipe2(out_pipe, O_CLOEXEC) != 0) return nullptr;
-  int exec_error[2];  // closed by a successful exec; carries errno otherwise
-  if (::pipe2(exec_error, O_CLOEXEC) != 0) return nullptr;
+  int exec_error[2] = {-1, -1};  // closed by a successful exec; carries errno otherwise
+  if (::pipe2(exec_error, O_CLOEXEC) != 0) {
+    ClosePipe(out_pipe);
+    return nullptr;
+  }
 
   pid_t pid = ::fork();
-  if (pid < 0) return nullptr;
+  if (pid < 0) {
+    ClosePipe(out_pipe);
+    ClosePipe(exec_error);
+    return nullptr;
+  }
   if (pid == 0) {
     if (options.capture_stdout) ::dup2(out_pipe[1], STDOUT_FILENO);
     int err = 0;
