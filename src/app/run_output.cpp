@@ -1,8 +1,8 @@
 #include "app/run_output.h"
 
-#include <thread>
 
 #include "platform/platform.h"
+#include "platform/worker_thread.h"
 #include "text/paths.h"
 
 namespace sparlin {
@@ -41,12 +41,8 @@ std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramO
 }
 
 bool StartRunOutputThread(GlobalValues& g, AppHost& host) {
-  try {
-    std::thread([&g, &host] { RunOutput(g, host); }).detach();
-    return true;
-  } catch (...) {
-    return false;  // no thread for want of resources: nothing is reported
-  }
+  // No thread for want of resources: nothing is reported.
+  return platform::StartDetachedThread([&g, &host] { RunOutput(g, host); });
 }
 
 }  // namespace sparlin

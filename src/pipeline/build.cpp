@@ -1,7 +1,5 @@
 #include "pipeline/build.h"
 
-#include <thread>
-
 #include "pipeline/stages.h"
 #include "platform/platform.h"
 #include "text/paths.h"
@@ -44,13 +42,13 @@ bool RunBuild(BuildContext& ctx) {
   return finished;
 }
 
-bool StartBuildThread(BuildContext& ctx) {
-  try {
-    std::thread([&ctx] { RunBuild(ctx); }).detach();
-    return true;
-  } catch (...) {
-    return false;  // no thread for want of resources: nothing is reported
-  }
+bool StartBuildThread(BuildContext& ctx, const platform::ThreadStarter& start) {
+  if (start([&ctx] { RunBuild(ctx); })) return true;
+  // Compile disabled these two; without them the user could not try again.
+  ctx.host.PlaySound(Sound::kError);
+  ctx.host.EnableButton(kControlCompile);
+  ctx.host.EnableButton(kControlSettings);
+  return false;
 }
 
 }  // namespace sparlin

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/build_state.h"
+#include "platform/worker_thread.h"
 
 namespace sparlin {
 
@@ -10,7 +11,10 @@ namespace sparlin {
 // "\tAll Finished!".
 bool RunBuild(BuildContext& ctx);
 
-// Starts RunBuild on a worker thread that nobody joins.
-bool StartBuildThread(BuildContext& ctx);
+// Starts RunBuild on a worker thread that nobody joins. When no thread can
+// be had, the error sound plays and Compile and Settings are enabled again;
+// false then.
+bool StartBuildThread(BuildContext& ctx,
+                      const platform::ThreadStarter& start = platform::StartDetachedThread);
 
 }  // namespace sparlin

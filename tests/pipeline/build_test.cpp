@@ -219,5 +219,13 @@ TEST_F(BuildTest, ASourceNamedLikeAConstantsCopySurvives) {
   EXPECT_FALSE(files_.Has(u"C:\\w\\src\\const_const_demo.pb"));
 }
 
+TEST_F(BuildTest, ABuildThatCannotStartLetsTheUserTryAgain) {
+  Session& s = NewSession();
+  EXPECT_FALSE(StartBuildThread(s.context(), [](std::function<void()>) { return false; }));
+  EXPECT_EQ(host_.sounds, std::vector<Sound>{Sound::kError});
+  EXPECT_EQ(host_.enabled, (std::vector<int>{kControlCompile, kControlSettings}));
+  EXPECT_TRUE(compiler_.runs.empty());
+}
+
 }  // namespace
 }  // namespace sparlin

@@ -10,12 +10,8 @@
 #include "app/session.h"
 #include "app/settings_file.h"
 #include "pipeline/build.h"
+#include "platform/console_entry.h"
 #include "platform/platform.h"
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace sparlin {
 namespace {
@@ -78,17 +74,5 @@ int RunCli(const std::vector<UString>& args) {
 }  // namespace
 }  // namespace sparlin
 
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv) {
-  _setmode(_fileno(stdout), _O_BINARY);  // the log's "\r\n" byte for byte
-  std::vector<sparlin::UString> args;
-  for (int i = 1; i < argc; ++i) args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
-  return sparlin::RunCli(args);
-}
-#else
-int main(int argc, char** argv) {
-  std::vector<sparlin::UString> args;
-  for (int i = 1; i < argc; ++i) args.push_back(sparlin::DecodeUtf8(argv[i]));
-  return sparlin::RunCli(args);
-}
-#endif
+int sparlin::platform::ConsoleMain(const std::vector<UString>& args) { return RunCli(args); }
+

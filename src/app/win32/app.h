@@ -17,8 +17,11 @@ constexpr UINT kLogAppendMessage = WM_APP + 2;
 
 // The AppHost of the windows. Worker threads call it; every call reaches the
 // controls through window messages, which the main thread dispatches.
+struct App;
 class WindowHost : public AppHost {
  public:
+  explicit WindowHost(App& app) : app_(app) {}
+
   void LogAppended(const UString& chunk) override;
   void SetProgress(int percent) override;
   void EnableButton(int control) override;
@@ -29,6 +32,9 @@ class WindowHost : public AppHost {
   void PlayTone(int hertz, int milliseconds) override;
   void SetMainWindowEnabled(bool enabled) override;
   void BringMainWindowToFront() override;
+
+ private:
+  App& app_;
 };
 
 struct App {
@@ -36,11 +42,9 @@ struct App {
   HWND settings = nullptr;
   HWND log_view = nullptr;
   HBRUSH settings_brush = nullptr;
-  WindowHost host;
+  WindowHost host{*this};
   SettingsFile settings_file;
   std::unique_ptr<Session> session;
-  // The log as appended so far; only the main thread touches it.
-  UString log_text;
   DWORD main_thread = 0;
 };
 

@@ -49,8 +49,8 @@ void Donate() {
 
 void SaveLog() {
   App& app = TheApp();
-  if (app.log_text.empty()) return;
-  UString text = app.log_text;  // what the view holds now
+  UString text = app.session->log().Text();
+  if (text.empty()) return;
   platform::LocalDateTime now = platform::LocalNow();
   UString proposed = ProposedLogFileName(app.session->globals().OptimizedSourcePath, now.year, now.month, now.day,
                                          now.hour, now.minute, now.second);

@@ -39,9 +39,7 @@ HWND CreateLogView(HWND main) {
 }
 
 void AppendToLogView(const UString& chunk) {
-  App& app = TheApp();
-  app.log_text += chunk;
-  HWND view = app.log_view;
+  HWND view = TheApp().log_view;
   GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
   LONG end = static_cast<LONG>(SendMessageW(view, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
   CHARRANGE caret{end, end};

@@ -107,9 +107,12 @@ void LoadOptionControls(const OptionValues& values) {
   }
 }
 
-LRESULT CALLBACK SettingsWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+// The subclass's reference data is the application.
+LRESULT CALLBACK SettingsWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                    DWORD_PTR app) {
   LRESULT result = 0;
-  if (HandleSharedWindowMessage(hwnd, message, wparam, lparam, TheApp().settings_brush, kControlClose,
+  HBRUSH brush = reinterpret_cast<const App*>(app)->settings_brush;
+  if (HandleSharedWindowMessage(hwnd, message, wparam, lparam, brush, kControlClose,
                                 SettingsWindowProc, kSubclassId, result)) {
     return result;
   }
@@ -242,7 +245,7 @@ HWND CreateSettingsWindow(HWND main, const OptionValues& values) {
   for (const Checkbox& c : kCheckboxes) AddTooltip(tips, window, c.control, c.tooltip);
   AddTooltip(tips, window, kControlSuffixLabel, u" Suffix for the source .pb file ");
 
-  SetWindowSubclass(window, SettingsWindowProc, kSubclassId, 0);
+  SetWindowSubclass(window, SettingsWindowProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app));
   return window;
 }
 

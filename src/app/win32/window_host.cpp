@@ -17,19 +17,18 @@ App& TheApp() {
 }
 
 void WindowHost::LogAppended(const UString& chunk) {
-  App& app = TheApp();
-  if (GetCurrentThreadId() == app.main_thread) {
+  if (GetCurrentThreadId() == app_.main_thread) {
     AppendToLogView(chunk);
   } else {
-    SendMessageW(app.main, kLogAppendMessage, 0, reinterpret_cast<LPARAM>(&chunk));
+    SendMessageW(app_.main, kLogAppendMessage, 0, reinterpret_cast<LPARAM>(&chunk));
   }
 }
 
 void WindowHost::SetProgress(int percent) {
-  SendMessageW(GetDlgItem(TheApp().main, kControlProgress), PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+  SendMessageW(GetDlgItem(app_.main, kControlProgress), PBM_SETPOS, static_cast<WPARAM>(percent), 0);
 }
 
-void WindowHost::EnableButton(int control) { EnableWindow(GetDlgItem(TheApp().main, control), TRUE); }
+void WindowHost::EnableButton(int control) { EnableWindow(GetDlgItem(app_.main, control), TRUE); }
 
 int WindowHost::OptionValue(Option option) { return ReadOptionControl(option); }
 
@@ -42,7 +41,7 @@ void WindowHost::ShowMessage(const UString& title, const UString& text, MessageI
     case MessageIcon::kWarning: type |= MB_ICONWARNING; break;
     case MessageIcon::kInformation: type |= MB_ICONINFORMATION; break;
   }
-  MessageBoxW(TheApp().main, Wide(text).c_str(), Wide(title).c_str(), type);
+  MessageBoxW(app_.main, Wide(text).c_str(), Wide(title).c_str(), type);
 }
 
 void WindowHost::PlaySound(Sound sound) {
@@ -52,8 +51,8 @@ void WindowHost::PlaySound(Sound sound) {
 
 void WindowHost::PlayTone(int hertz, int milliseconds) { platform::PlayTone(hertz, milliseconds); }
 
-void WindowHost::SetMainWindowEnabled(bool enabled) { EnableWindow(TheApp().main, enabled ? TRUE : FALSE); }
+void WindowHost::SetMainWindowEnabled(bool enabled) { EnableWindow(app_.main, enabled ? TRUE : FALSE); }
 
-void WindowHost::BringMainWindowToFront() { SetForegroundWindow(TheApp().main); }
+void WindowHost::BringMainWindowToFront() { SetForegroundWindow(app_.main); }
 
 }  // namespace sparlin::win32
