@@ -11,6 +11,7 @@
 #include "app/settings_file.h"
 #include "pipeline/build_thread.h"
 #include "platform/platform.h"
+#include "sparlin_version.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -44,6 +45,14 @@ int RunCli(const std::vector<UString>& args) {
   if (!parsed) {
     std::fprintf(stderr, "sparlin-cli: %s\n%s", error.c_str(), kCliUsage);
     return kExitUsage;
+  }
+  if (parsed->help) {
+    std::fputs(kCliUsage, stdout);
+    return kExitFinished;
+  }
+  if (parsed->version) {
+    std::fputs("sparlin-cli " SPARLIN_VERSION "\n", stdout);
+    return kExitFinished;
   }
   UString parameter1 = parsed->parameters.size() > 0 ? parsed->parameters[0] : UString();
   UString parameter2 = parsed->parameters.size() > 1 ? parsed->parameters[1] : UString();
