@@ -22,9 +22,10 @@ if [[ ! -f $ready ]]; then
     /v Debugger /t REG_SZ /d 'sparlin-no-debugger.exe' /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
     /v Auto /t REG_SZ /d 1 /f >/dev/null 2>&1
-  # This Wine does not load the fonts of fonts-wine from its data folder, so
-  # windows fell back to a wide Linux font and the caption buttons' Marlett
-  # glyphs showed as letters: the prefix's Fonts folder gets a copy of them.
+  # This Wine does not load the fonts of fonts-wine from its data folder:
+  # windows would fall back to a Linux font (DejaVu Sans) and the caption
+  # buttons' Marlett glyphs would show as letters. The prefix's Fonts folder
+  # gets a copy of them.
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
   # Windows draws dialogs in MS Shell Dlg, which it maps to MS Sans Serif;
   # Wine maps it to the wider Tahoma, which cuts captions that fit on
