@@ -5,6 +5,7 @@
 # Usage: scripts/demo.sh [EXAMPLE_FOLDER]   (default: examples/image_viewer)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/utf8-locale.sh"
 build=$root/build
 example=${1:-$root/examples/image_viewer}
 "$root/scripts/build-native.sh" "$build" >/dev/null

@@ -4,6 +4,7 @@
 # Installs what it needs on a fresh Debian 12 (as root).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/utf8-locale.sh"
 build=$root/build
 "$root/scripts/build-native.sh" "$build"
 (cd "$build" && ctest --output-on-failure -j2 --timeout 300)

@@ -6,6 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
+source "$root/scripts/utf8-locale.sh"
 build=${SPARLIN_WIN_BUILD:-$root/build-win}
 export SPARLIN_MINGW_PREFIX=${SPARLIN_MINGW_PREFIX:-/opt/sparlin-mingw}
 

@@ -7,6 +7,7 @@
 #   scripts/windows/wine-server.sh start|stop
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../utf8-locale.sh"
 export WINEPREFIX=${WINEPREFIX:-${SPARLIN_MINGW_PREFIX:-/opt/sparlin-mingw}/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 case ${1:-} in

@@ -43,5 +43,13 @@ TEST(CliArguments, UsageErrors) {
   EXPECT_TRUE(Parse({}));
 }
 
+TEST(CliArguments, DashHAfterTheOptionsIsAParameter) {
+  auto a = Parse({u"--", u"-h", u"--version"});
+  ASSERT_TRUE(a);
+  EXPECT_FALSE(a->help);
+  EXPECT_FALSE(a->version);
+  EXPECT_EQ(a->parameters, (std::vector<UString>{u"-h", u"--version"}));
+}
+
 }  // namespace
 }  // namespace sparlin

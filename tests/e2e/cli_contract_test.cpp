@@ -3,6 +3,7 @@
 // these tests see exactly what the CLI does around any compiler.
 #include <gtest/gtest.h>
 
+#include "app/cli/cli_arguments.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 
@@ -67,6 +68,24 @@ TEST_F(CliContract, UsageErrorsRunNothing) {
     EXPECT_EQ(r.exit_code, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("usage: sparlin-cli"), std::string::npos);
+    EXPECT_FALSE(dir_.Exists("work/Sparlin.ini"));
+  }
+}
+
+TEST_F(CliContract, HelpAndVersionPrintOnStandardOutputAndRunNothing) {
+  const std::string usage = kCliUsage;
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  for (const Case& c : std::vector<Case>{{{"--help"}, usage},
+                                         {{"-h", "x.pb"}, usage},
+                                         {{"--trace", "--help", "--bogus"}, usage},
+                                         {{"--version"}, "sparlin-cli 0.9.8.6\n"}}) {
+    CliResult r = Run(c.args);
+    EXPECT_EQ(r.exit_code, 0) << c.args[0];
+    EXPECT_EQ(r.out, c.out) << c.args[0];
+    EXPECT_EQ(r.err, "") << c.args[0];
     EXPECT_FALSE(dir_.Exists("work/Sparlin.ini"));
   }
 }

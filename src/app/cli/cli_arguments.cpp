@@ -11,7 +11,9 @@ const char kCliUsage[] =
     "  --set KEY=VALUE  override a setting of Sparlin.ini for this run (repeatable)\n"
     "  --log FILE       save the run log to FILE afterwards\n"
     "  --run            run the built program afterwards and report an access violation\n"
-    "  --trace          report progress, button and sound effects on standard error\n";
+    "  --trace          report progress, button and sound effects on standard error\n"
+    "  -h, --help       print this text and exit\n"
+    "  --version        print the version and exit\n";
 
 namespace {
 
@@ -57,6 +59,15 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<UString>& args, 
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const UString& arg = args[i];
+    // Help and version end the reading: nothing after them is built.
+    if (!options_done && (arg == u"--help" || arg == u"-h")) {
+      parsed.help = true;
+      return parsed;
+    }
+    if (!options_done && arg == u"--version") {
+      parsed.version = true;
+      return parsed;
+    }
     if (!options_done && StartsWith(arg, u"--")) {
       if (arg == u"--") {
         options_done = true;

@@ -1,5 +1,6 @@
 // The command line of sparlin-cli:
 //   sparlin-cli [--set KEY=VALUE]... [--log FILE] [--run] [--trace] [--] PARAM1 [PARAM2]
+//   sparlin-cli --help | -h | --version
 #pragma once
 
 #include <optional>
@@ -21,6 +22,8 @@ struct CliArguments {
   std::optional<UString> log_file;
   bool run = false;
   bool trace = false;
+  bool help = false;     // --help or -h: print the usage, build nothing
+  bool version = false;  // --version: print the version, build nothing
   std::vector<UString> parameters;  // PARAM1 and PARAM2, as given
 };
 

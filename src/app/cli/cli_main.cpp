@@ -12,6 +12,7 @@
 #include "pipeline/build.h"
 #include "platform/console_entry.h"
 #include "platform/platform.h"
+#include "core/version.h"
 
 namespace sparlin {
 namespace {
@@ -40,6 +41,14 @@ int RunCli(const std::vector<UString>& args) {
   if (!parsed) {
     std::fprintf(stderr, "sparlin-cli: %s\n%s", error.c_str(), kCliUsage);
     return kExitUsage;
+  }
+  if (parsed->help) {
+    std::fputs(kCliUsage, stdout);
+    return kExitFinished;
+  }
+  if (parsed->version) {
+    std::printf("sparlin-cli %s\n", kVersion);
+    return kExitFinished;
   }
   UString parameter1 = parsed->parameters.size() > 0 ? parsed->parameters[0] : UString();
   UString parameter2 = parsed->parameters.size() > 1 ? parsed->parameters[1] : UString();
