@@ -1,6 +1,8 @@
 #include "app/session.h"
 
 #include "app/startup.h"
+#include "core/build_paths.h"
+#include "text/paths.h"
 #include "platform/platform.h"
 
 namespace sparlin {
@@ -32,11 +34,16 @@ void Session::ApplySuffix(const UString& suffix_text) {
 
 void Session::RunExitSteps(bool delete_created_files) {
   const GlobalValues& g = state_.globals;
+  const UString& source = state_.UserSourcePath.empty() ? g.SourcePath : state_.UserSourcePath;
+  // A created file that would be the source itself is never deleted.
+  auto remove = [&](const UString& path) {
+    if (!path.empty() && !NamesSameFile(path, source, PathFolder(source))) ctx_.files.DeleteFile(path);
+  };
   if (delete_created_files) {
-    ctx_.files.DeleteFile(g.OptimizedSourcePath);
-    ctx_.files.DeleteFile(g.AsmPath);
+    remove(g.OptimizedSourcePath);
+    remove(g.AsmPath);
   }
-  if (!g.ResourceScriptPath.empty()) ctx_.files.DeleteFile(g.ResourceScriptPath);
+  remove(g.ResourceScriptPath);
 }
 
 }  // namespace sparlin

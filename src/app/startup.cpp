@@ -14,6 +14,9 @@ bool IsBlank(const UString& text) { return TrimBlanks(text).empty(); }
 
 UString EffectiveSuffix(const UString& suffix_text) {
   UString trimmed = TrimBlanks(suffix_text);
+  // A suffix that could lead out of the source's folder, cut the name short
+  // or add compiler switches is no suffix at all.
+  if (HasCharacterNotAllowedInFileName(trimmed)) return kDefaultSuffix;
   return trimmed.empty() ? UString(kDefaultSuffix) : trimmed;
 }
 

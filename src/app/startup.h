@@ -11,7 +11,8 @@ GlobalValues DeriveStartupValues(const UString& parameter1, const UString& param
                                  const UString& pb_tool_compiler, const UString& pb_tool_executable);
 
 // The Suffix setting as the created file's name uses it: trimmed of blanks,
-// "_Sparl" when that leaves nothing.
+// "_Sparl" when that leaves nothing or holds a character that Windows allows
+// in no file name.
 UString EffectiveSuffix(const UString& suffix_text);
 
 }  // namespace sparlin

@@ -21,4 +21,13 @@ UString ConstantsCopyPathOf(UStringView source_path);
 // folder of source + name without extension + suffix + "." + extension.
 UString DeriveOptimizedSourcePath(UStringView source_path, UStringView suffix);
 
+// True when `text` holds a character that Windows allows in no file name:
+// codes 0 to 31 and \ / : * ? " < > |.
+bool HasCharacterNotAllowedInFileName(UStringView text);
+
+// Whether two paths name the same file as Windows compares them: "/" and "\"
+// alike, letter case ignored, "." and ".." folders resolved, a relative path
+// taken from `base_folder`.
+bool NamesSameFile(UStringView a, UStringView b, UStringView base_folder = {});
+
 }  // namespace sparlin

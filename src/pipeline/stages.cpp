@@ -4,6 +4,7 @@
 #include "pruning/required_dlls.h"
 #include "source_stage/ide_options.h"
 #include "source_stage/macro_removal.h"
+#include "source_stage/preprocessed_file.h"
 #include "source_stage/procedure_removal.h"
 #include "source_stage/source_encoding.h"
 #include "core/build_paths.h"
@@ -28,15 +29,15 @@ void SwitchToConstantsCopy(BuildContext& ctx) {
 }
 
 // The IDE options go back to the end of the preprocessed file, in the
-// encoding that the file's own byte-order mark names.
+// encoding that the file's own byte-order mark names, before any bytes that
+// make no whole code unit. A file that is not there stays absent.
 void AppendOptionsFooter(BuildContext& ctx) {
   const UString& path = ctx.state.globals.OptimizedSourcePath;
   std::string bytes;
-  int64_t size = ctx.files.FileSize(path);
-  if (size == platform::kFileIsFolder) return;
-  if (size >= 0 && !ctx.files.ReadWholeFile(path, bytes)) return;
+  if (!ctx.files.ReadWholeFile(path, bytes)) return;
   TextEncoding encoding = DetectBom(bytes).encoding;
-  bytes += EncodeText(ctx.state.source.OptionsFooter + u"\r\n", encoding);
+  size_t trailing = TrailingPartialUnit(bytes, encoding).size();
+  bytes.insert(bytes.size() - trailing, EncodeText(ctx.state.source.OptionsFooter + u"\r\n", encoding));
   ctx.files.SafeReplaceFile(path, bytes);
 }
 

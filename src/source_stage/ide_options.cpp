@@ -111,15 +111,23 @@ TextEncoding ReadIdeOptions(BuildContext& ctx) {
   s.BuildCount = options.build_count;
   s.ExeConstant = options.exe_constant;
 
+  // Nothing is written before every path the build derives is known not to
+  // name the source itself.
+  const UString copy_path = ConstantsCopyPathOf(g.SourcePath);
+  const UString script_path = PathFolder(g.SourcePath) + u"Sparlin.rc";
+  for (const UString& derived : {g.OptimizedSourcePath, g.AsmPath, script_path, copy_path, options.output_path}) {
+    if (NamesSameFile(derived, g.SourcePath, PathFolder(g.SourcePath))) {
+      ctx.host.ShowMessage(u"Error Paths", SourceWouldBeOverwrittenText(g.SourcePath, derived), MessageIcon::kError);
+      return TextEncoding::kReadFailed;
+    }
+  }
+
   // The copy is UTF-8 without a mark; undecodable bytes of an ANSI source go
   // back out as the same bytes. A copy that cannot be written is skipped.
-  if (options.constants_filled) {
-    UString copy_path = ConstantsCopyPathOf(g.SourcePath);
-    ctx.files.SafeReplaceFile(copy_path, EncodeUtf8(options.working_text));
-  }
+  if (options.constants_filled) ctx.files.SafeReplaceFile(copy_path, EncodeUtf8(options.working_text));
   g.OutputPath = options.output_path;
 
-  g.ResourceScriptPath = PathFolder(g.SourcePath) + u"Sparlin.rc";
+  g.ResourceScriptPath = script_path;
   ctx.files.DeleteFile(g.ResourceScriptPath);
   WriteResourceScript(ctx, options.working_text);
 

@@ -10,10 +10,20 @@ UString DecodePreprocessed(std::string_view bytes, TextEncoding format) {
   return DecodeText(bytes.substr(bom.length), encoding);
 }
 
-std::string EncodePreprocessed(UStringView text, TextEncoding format) {
+std::string TrailingPartialUnit(std::string_view bytes, TextEncoding format) {
+  DetectedBom bom = DetectBom(bytes);
+  TextEncoding encoding = bom.length > 0 ? bom.encoding : format;
+  size_t unit = encoding == TextEncoding::kUtf16LE || encoding == TextEncoding::kUtf16BE ? 2
+                : encoding == TextEncoding::kUtf32BE                                     ? 4
+                                                                                         : 1;
+  size_t body = bytes.size() - bom.length;
+  return std::string(bytes.substr(bytes.size() - body % unit));
+}
+
+std::string EncodePreprocessed(UStringView text, TextEncoding format, std::string_view trailing) {
   UString with_break(text);
   with_break += u"\r\n";
-  return BomBytes(format) + EncodeText(with_break, format);
+  return BomBytes(format) + EncodeText(with_break, format) + std::string(trailing);
 }
 
 void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress,
@@ -32,7 +42,7 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
   }
   ctx.log.Append(result.log_item);
   ctx.host.SetProgress(progress);
-  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(result.text, format))) {
+  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(result.text, format, TrailingPartialUnit(bytes, format)))) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
   }
 }

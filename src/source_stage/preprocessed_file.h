@@ -17,9 +17,14 @@ namespace sparlin {
 // as UTF-8, losslessly).
 UString DecodePreprocessed(std::string_view bytes, TextEncoding format);
 
+// The bytes at the end of the file that do not make a whole code unit of
+// its encoding (the last byte of a UTF-16 file of odd length). They cannot
+// be decoded, so every rewrite puts them back at the end of the file.
+std::string TrailingPartialUnit(std::string_view bytes, TextEncoding format);
+
 // The file's new bytes: the mark of `format` (none for "Ascii"), then `text`
-// followed by "\r\n", in the encoding that the mark names.
-std::string EncodePreprocessed(UStringView text, TextEncoding format);
+// followed by "\r\n", in the encoding that the mark names, then `trailing`.
+std::string EncodePreprocessed(UStringView text, TextEncoding format, std::string_view trailing = {});
 
 // What a removal pass makes of the file's lines; `ok` is false when its
 // working text could not be held in memory.

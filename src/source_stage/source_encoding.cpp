@@ -17,7 +17,8 @@ std::string ConvertedPreprocessedBytes(std::string_view compiler_bytes, TextEnco
   // The compiler writes UTF-8; a mark that is already there (a file that was
   // converted before) is skipped and read by its own kind, so no second mark
   // is added.
-  return EncodePreprocessed(DecodePreprocessed(compiler_bytes, TextEncoding::kUtf8), format);
+  return EncodePreprocessed(DecodePreprocessed(compiler_bytes, TextEncoding::kUtf8), format,
+                            TrailingPartialUnit(compiler_bytes, TextEncoding::kUtf8));
 }
 
 bool ConvertSourceEncoding(BuildContext& ctx) {
@@ -25,13 +26,14 @@ bool ConvertSourceEncoding(BuildContext& ctx) {
   const UString& path = ctx.state.globals.OptimizedSourcePath;
   ctx.log.Append(StringFormatLogItem(format));
   ctx.host.SetProgress(17);
-  if (format == TextEncoding::kAscii) return true;
-
+  // A compiler that reported success without writing the file must not lead
+  // to a build of nothing.
   std::string bytes;
-  if (!ctx.files.ReadWholeFile(path, bytes)) {
+  if (!ctx.files.FileExists(path) || (format != TextEncoding::kAscii && !ctx.files.ReadWholeFile(path, bytes))) {
     ctx.host.ShowMessage(u"Error Convert", ReadingFailedText(path), MessageIcon::kError);
     return false;
   }
+  if (format == TextEncoding::kAscii) return true;
   if (!ctx.files.SafeReplaceFile(path, ConvertedPreprocessedBytes(bytes, format))) {
     ctx.host.ShowMessage(u"Error Convert", WritingFailedText(path), MessageIcon::kError);
     return false;

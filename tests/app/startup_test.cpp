@@ -48,7 +48,26 @@ TEST(Startup, OptimizedSourceAndAssemblyPaths) {
 TEST(Startup, SuffixIsTrimmedAndNeverEmpty) {
   EXPECT_EQ(EffectiveSuffix(u" _min "), u"_min");
   EXPECT_EQ(EffectiveSuffix(u"   "), u"_Sparl");
+  // Characters no file name may hold: the suffix counts as empty.
+  for (UStringView bad : {UStringView(u"a\0b", 3), UStringView(u"/../demo"), UStringView(u"\\..\\demo"),
+                          UStringView(u"\" /EXE \"x"), UStringView(u"a:b"), UStringView(u"x|y"), UStringView(u"t\tab")}) {
+    EXPECT_EQ(EffectiveSuffix(UString(bad)), u"_Sparl") << EncodeUtf8(bad);
+  }
   EXPECT_EQ(DeriveOptimizedSourcePath(u"C:\\w\\demo.pb", EffectiveSuffix(u"_x")), u"C:\\w\\demo_x.pb");
+}
+
+TEST(BuildPaths, NamesSameFileAsWindowsComparesPaths) {
+  struct Case {
+    const char16_t* a;
+    const char16_t* b;
+    bool same;
+  };
+  for (const Case& c : {Case{u"C:\\w\\demo.pb", u"c:/W/DEMO.PB", true}, Case{u"C:\\w\\x\\..\\demo.pb", u"C:\\w\\demo.pb", true},
+                        Case{u"C:\\w\\.\\\\demo.pb", u"C:\\w\\demo.pb", true}, Case{u"demo.pb", u"C:\\w\\demo.pb", true},
+                        Case{u"..\\w\\demo.pb", u"C:\\w\\demo.pb", true}, Case{u"C:\\w\\demo.pbx", u"C:\\w\\demo.pb", false},
+                        Case{u"C:\\v\\demo.pb", u"C:\\w\\demo.pb", false}, Case{u"", u"", false}}) {
+    EXPECT_EQ(NamesSameFile(c.a, c.b, u"C:\\w\\"), c.same) << EncodeUtf8(c.a);
+  }
 }
 
 }  // namespace

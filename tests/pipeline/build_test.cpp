@@ -48,8 +48,8 @@ class BuildTest : public ::testing::Test {
     return CompilerResult{{"done " + EncodeUtf8(stage)}, 0};
   }
 
-  Session& NewSession(UString source = kSource) {
-    LaunchParameters launch{source, u"", kCompiler, u"C:\\w\\out\\demo.exe"};
+  Session& NewSession(UString source = kSource, UString output = u"C:\\w\\out\\demo.exe") {
+    LaunchParameters launch{source, u"", kCompiler, output};
     session_ = std::make_unique<Session>(launch, host_, files_, compiler_);
     session_->WriteBanner();
     return *session_;
@@ -225,6 +225,34 @@ TEST_F(BuildTest, ABuildThatCannotStartLetsTheUserTryAgain) {
   EXPECT_EQ(host_.sounds, std::vector<Sound>{Sound::kError});
   EXPECT_EQ(host_.enabled, (std::vector<int>{kControlCompile, kControlSettings}));
   EXPECT_TRUE(compiler_.runs.empty());
+}
+
+// A derived path that names the source stops the build before the first
+// compiler run; the source keeps its bytes, also through the exit steps.
+TEST_F(BuildTest, ADerivedPathNamingTheSourceStopsTheBuild) {
+  struct Case {
+    const char16_t* source;
+    const char16_t* output;
+    UString derived;
+  };
+  const std::string text = "OpenConsole()\r\n";
+  for (const Case& c : {Case{u"C:\\w\\src\\PureBasic.asm", u"a.exe", u"C:\\w\\src\\PureBasic.asm"},
+                        Case{u"C:\\w\\src\\Sparlin.rc", u"a.exe", u"C:\\w\\src\\Sparlin.rc"},
+                        Case{kSource, u"..\\src\\DEMO.pb", u"..\\src\\DEMO.pb"}}) {
+    host_ = FakeHost();
+    compiler_.runs.clear();
+    files_.Write(c.source, text);
+    Session& s = NewSession(c.source, c.output);
+    EXPECT_FALSE(RunBuild(s.context()));
+    EXPECT_EQ(host_.messages, (std::vector<testing::RecordedMessage>{
+                                  {u"Error Paths",
+                                   u"The file " + c.derived + u" that the build would write is the source file " +
+                                       c.source + u" itself. Nothing was built.",
+                                   MessageIcon::kError}}));
+    EXPECT_TRUE(compiler_.runs.empty());
+    s.RunExitSteps(true);
+    EXPECT_EQ(files_.Read(c.source), text);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "source_stage/macro_removal.h"
 #include "source_stage/source_stage_fixtures.h"
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
@@ -107,6 +108,38 @@ TEST_F(ConvertSourceEncodingTest, UnwritableFileStopsTheBuildAndKeepsItsContent)
                                            u"Writing " + dir.File("prog_Sparl.pb") + u" was not successful...",
                                            MessageIcon::kError}}));
   EXPECT_EQ(File(), kCompilerOutput);
+}
+
+// The preprocessed file is missing although the compiler reported success,
+// in every encoding: the build stops and no file of the options alone appears.
+TEST(ConvertSourceEncodingMissingFileTest, StopsTheBuildInEveryEncoding) {
+  for (TextEncoding format : {TextEncoding::kAscii, TextEncoding::kUtf8, TextEncoding::kUtf16LE}) {
+    testing::InMemoryBuild build;
+    build.state.globals.OptimizedSourcePath = u"C:\\w\\prog_Sparl.pb";
+    build.state.source.SourceFormat = format;
+    EXPECT_FALSE(ConvertSourceEncoding(build.ctx));
+    EXPECT_EQ(build.host.messages,
+              (std::vector<RecordedMessage>{
+                  {u"Error Convert", u"Reading C:\\w\\prog_Sparl.pb was not successful...", MessageIcon::kError}}));
+    EXPECT_TRUE(build.files.files().empty());
+  }
+}
+
+// A UTF-16 file of odd length: the byte that makes no code unit stays at the
+// end of the file through the conversion, a removal pass and the options text.
+TEST(OddUtf16FileTest, KeepsItsLastByteThroughEveryRewrite) {
+  const std::string body = EncodeText(u"Macro M\r\nEndMacro\r\nDebug 1", TextEncoding::kUtf16LE);
+  const std::string file = "\xFF\xFE" + body + "\x41";
+  EXPECT_EQ(ConvertedPreprocessedBytes(file, TextEncoding::kUtf16LE),
+            "\xFF\xFE" + body + EncodeText(u"\r\n", TextEncoding::kUtf16LE) + "\x41");
+
+  testing::InMemoryBuild build;
+  build.state.globals.OptimizedSourcePath = u"C:\\w\\prog_Sparl.pb";
+  build.state.source.SourceFormat = TextEncoding::kUtf16LE;
+  build.files.Write(build.state.globals.OptimizedSourcePath, file);
+  RemoveMacros(build.ctx);
+  EXPECT_EQ(build.files.Read(build.state.globals.OptimizedSourcePath),
+            "\xFF\xFE" + EncodeText(u"Debug 1\r\r\n", TextEncoding::kUtf16LE) + "\x41");
 }
 
 }  // namespace
