@@ -1,0 +1,102 @@
+// One pass over the assembly text that finds every reference form of every
+// library symbol (the counted forms, summed per symbol, and the positions of
+// the declaration and call forms that removal comments out), the header lines
+// "; " + library + "\r\n" and the "extrn" lines that the keep rules ask for.
+//
+// Only symbols and library names made of identifier characters
+// [A-Za-z0-9_] are indexed: for them a form is a fixed text around a maximal
+// identifier run, so one look-up per run finds every form, and no form can
+// begin inside another.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "text/ustring.h"
+
+namespace sparlin {
+
+bool IsIdentifierChar(char16_t c);
+bool IsIdentifier(UStringView text);
+
+// The forms that removal comments out (see reference_forms.h).
+enum class FormKind : uint8_t {
+  kExtrn,                 // "extrn F\r\n"
+  kCall,                  // "CALL   F\r\n"
+  kCallQword,             // "CALL   qword [F]\r\n"        (64-bit)
+  kExtrnUnderscoreAt,     // "extrn _F@"                   (32-bit)
+  kCallUnderscoreAt,      // "CALL  _F@"                   (32-bit)
+  kCallDwordAt,           // "CALL   dword [_F@"           (32-bit)
+  kCallDword,             // "CALL   dword [_F]\r\n"       (32-bit)
+};
+
+struct FormOccurrence {
+  size_t position;
+  FormKind kind;
+};
+
+// "extrn " + name or "extrn _" + name, for the names that decide whether a
+// start-up symbol must stay.
+enum class DeclarationCheck : uint8_t {
+  kScintillaGadget,
+  kOpenWindow,
+  kAllocateArray,
+  kInitImage,
+  kRuntimeAddInteger,
+  kCount
+};
+UStringView DeclarationCheckName(DeclarationCheck check);
+
+struct TextSpan {
+  size_t position;
+  size_t length;
+};
+
+struct ViewHash {
+  size_t operator()(UStringView text) const noexcept;
+};
+
+class ReferenceIndex {
+ public:
+  // `symbols` and `libraries` must be identifiers; the text must outlive the index.
+  ReferenceIndex(UStringView text, const std::vector<UString>& symbols, const std::vector<UString>& libraries,
+                 bool is_64_bit);
+
+  // Sum over the counted forms of symbols[i].
+  int64_t References(size_t symbol) const { return references_[symbol]; }
+  // The removable forms of symbols[i], in text order.
+  const FormOccurrence* FormsBegin(size_t symbol) const { return forms_.data() + form_offsets_[symbol]; }
+  const FormOccurrence* FormsEnd(size_t symbol) const { return forms_.data() + form_offsets_[symbol + 1]; }
+  // Positions of "; " + libraries[i] + "\r\n", in text order.
+  const std::vector<size_t>& HeaderLines(size_t library) const { return headers_[library]; }
+  const std::vector<TextSpan>& Declarations(DeclarationCheck check) const {
+    return checks_[static_cast<size_t>(check)];
+  }
+
+ private:
+  void Scan(UStringView text);
+  void OnCall(UStringView text, size_t at);
+  void OnExtrn(UStringView text, size_t at);
+  void OnComment(UStringView text, size_t at);
+  void Credit(UStringView symbol, size_t at, int kind);
+  void CreditVariants(UStringView run, size_t at, int kind);
+
+  bool is_64_bit_;
+  std::unordered_map<UStringView, uint32_t, ViewHash> symbol_ids_;
+  std::unordered_map<UStringView, uint32_t, ViewHash> library_ids_;
+  std::vector<int64_t> references_;
+  struct Found {
+    uint32_t symbol;
+    FormKind kind;
+    size_t position;
+  };
+  std::vector<Found> found_;
+  std::vector<uint32_t> form_offsets_;
+  std::vector<FormOccurrence> forms_;
+  std::vector<std::vector<size_t>> headers_;
+  std::vector<TextSpan> checks_[static_cast<size_t>(DeclarationCheck::kCount)];
+};
+
+}  // namespace sparlin
