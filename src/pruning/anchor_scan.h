@@ -21,7 +21,8 @@ struct AnchorPair {
 };
 
 // Calls on_hit(position) in increasing order for every position i where
-// text[i], text[i + 1] equals one of the `count` pairs (at most 4).
+// text[i], text[i + 1] equals one of the `count` pairs (at most 4), until it
+// returns false.
 template <typename OnHit>
 void ForEachAnchor(UStringView text, const AnchorPair* pairs, int count, OnHit&& on_hit) {
   const size_t n = text.size();
@@ -46,7 +47,7 @@ void ForEachAnchor(UStringView text, const AnchorPair* pairs, int count, OnHit&&
     unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
     while (mask != 0) {
       unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
-      on_hit(i + bit / 2);
+      if (!on_hit(i + bit / 2)) return;
       mask &= ~(3u << bit);
     }
   }
@@ -54,11 +55,25 @@ void ForEachAnchor(UStringView text, const AnchorPair* pairs, int count, OnHit&&
   for (; i + 1 < n; ++i) {
     for (int k = 0; k < count; ++k) {
       if (data[i] == pairs[k].first && data[i + 1] == pairs[k].second) {
-        on_hit(i);
+        if (!on_hit(i)) return;
         break;
       }
     }
   }
+}
+
+// Calls on_hit(position) for every occurrence of `pattern` (two characters
+// or more) in increasing order, until it returns false. The pair at
+// `anchor` within the pattern is the one searched for: a rare pair makes the
+// pass cheap.
+template <typename OnHit>
+void ForEachOccurrence(UStringView text, UStringView pattern, size_t anchor, OnHit&& on_hit) {
+  AnchorPair pair{pattern[anchor], pattern[anchor + 1]};
+  ForEachAnchor(text, &pair, 1, [&](size_t at) {
+    if (at < anchor || text.size() - (at - anchor) < pattern.size()) return true;
+    if (text.compare(at - anchor, pattern.size(), pattern) != 0) return true;
+    return on_hit(at - anchor);
+  });
 }
 
 }  // namespace sparlin

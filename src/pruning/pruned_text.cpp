@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "pruning/anchor_scan.h"
 #include "pruning/reference_forms.h"
 #include "text/text_ops.h"
 
@@ -11,10 +10,6 @@ namespace {
 
 constexpr UStringView kEndLabel = u"PB_EndFunctions:\r\n";
 constexpr size_t kEndOffset = 16;  // the search starts this far behind the label's start
-
-bool IsCleanUpLike(UStringView symbol) {
-  return StartsWith(symbol, u"PB_End") || StartsWith(symbol, u"PB_Free");
-}
 
 }  // namespace
 
@@ -130,13 +125,7 @@ bool PrunedText::Declares(DeclarationCheck check) {
 bool PrunedText::MentionsSimpleListHelpers() {
   static constexpr UStringView kHelpers = u"PB_SimpleList_";
   if (literal_) return Contains(current_, kHelpers);
-  if (!simple_list_helpers_) {
-    simple_list_helpers_.emplace();
-    for (size_t at = original_.find(kHelpers); at != UString::npos; at = original_.find(kHelpers, at + 1)) {
-      simple_list_helpers_->push_back(at);
-    }
-  }
-  for (size_t at : *simple_list_helpers_) {
+  for (size_t at : index_->SimpleListHelpers()) {
     if (Alive(at, kHelpers.size())) return true;
   }
   return false;
@@ -175,34 +164,6 @@ void PrunedText::RemoveHeaderLine(const UString& library) {
   if (hit != UString::npos) current_.erase(hit, header.size());
 }
 
-// Every later occurrence of a clean-up-like symbol, found in one pass from
-// the label on.
-void PrunedText::IndexEndFunctionsSearch() {
-  end_search_indexed_ = true;
-  end_label_ = original_.find(kEndLabel);
-  size_t from = end_label_ == UString::npos ? 0 : end_label_ + kEndOffset;
-  std::vector<size_t> lengths;
-  for (const UString& symbol : symbols_) {
-    if (!IsCleanUpLike(symbol)) continue;
-    behind_end_.emplace(symbol, std::vector<size_t>());
-    if (std::find(lengths.begin(), lengths.end(), symbol.size()) == lengths.end()) lengths.push_back(symbol.size());
-  }
-  if (behind_end_.empty()) return;
-  UStringView rest = UStringView(original_).substr(from);
-  static constexpr AnchorPair kAnchor[] = {{u'P', u'B'}};
-  ForEachAnchor(rest, kAnchor, 1, [&](size_t at) {
-    size_t end = at;
-    while (end < rest.size() && IsIdentifierChar(rest[end])) ++end;
-    UStringView run = rest.substr(at, end - at);
-    if (!IsCleanUpLike(run)) return;
-    for (size_t length : lengths) {
-      if (length > run.size()) continue;
-      auto found = behind_end_.find(run.substr(0, length));
-      if (found != behind_end_.end()) found->second.push_back(from + at);
-    }
-  });
-}
-
 bool PrunedText::OccursBehindEndFunctions(const UString& symbol) {
   if (!literal_ && !IsIdentifier(symbol)) UseLiteralText();
   if (literal_) {
@@ -210,13 +171,15 @@ bool PrunedText::OccursBehindEndFunctions(const UString& symbol) {
     size_t from = (label == UString::npos ? 0 : label + 1) + kEndOffset - 1;
     return current_.find(symbol, from) != UString::npos;
   }
-  if (!end_search_indexed_) IndexEndFunctionsSearch();
-  auto found = behind_end_.find(symbol);
-  if (found == behind_end_.end()) return false;
-  for (size_t at : found->second) {
-    // Without the label the search starts at the 16th character of the text
-    // as it stands, which earlier edits may have moved.
-    if (end_label_ == UString::npos && CurrentPosition(at) < kEndOffset - 1) continue;
+  size_t id = SymbolId(symbol);
+  const std::vector<size_t>* occurrences = id == UString::npos ? nullptr : index_->CleanUpOccurrences(id);
+  if (!occurrences) return false;
+  // No edit moves, makes or breaks the label, so the search starts 16
+  // characters behind it in the unedited text too. Without the label it
+  // starts at the 16th character of the text as it stands.
+  size_t label = index_->EndFunctionsLabel();
+  for (size_t at : *occurrences) {
+    if (label != UString::npos ? at < label + kEndOffset : CurrentPosition(at) < kEndOffset - 1) continue;
     if (Alive(at, symbol.size())) return true;
   }
   return false;

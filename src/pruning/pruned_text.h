@@ -65,7 +65,6 @@ class PrunedText {
   UString Build() const;
   void UseLiteralText();
   std::optional<size_t> FirstHeaderLine(const UString& library);
-  void IndexEndFunctionsSearch();
 
   UString original_;
   bool is_64_bit_;
@@ -81,11 +80,6 @@ class PrunedText {
   std::vector<size_t> insertions_;
   std::vector<uint64_t> inserted_at_;  // one bit per position of the text
   std::vector<Deletion> deletions_;
-
-  std::optional<std::vector<size_t>> simple_list_helpers_;
-  bool end_search_indexed_ = false;
-  size_t end_label_ = UString::npos;
-  std::unordered_map<UStringView, std::vector<size_t>, ViewHash> behind_end_;
 };
 
 }  // namespace sparlin

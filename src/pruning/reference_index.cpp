@@ -1,18 +1,37 @@
 #include "pruning/reference_index.h"
 
+#include <algorithm>
+#include <array>
+
 #include "pruning/anchor_scan.h"
 
 namespace sparlin {
 namespace {
 
-constexpr int kCountOnly = -1;  // a counted form that removal never touches
+constexpr int kCountOnly = -1;
 
-bool HasAt(UStringView text, size_t at, UStringView part) {
-  return at <= text.size() && text.size() - at >= part.size() && text.compare(at, part.size(), part) == 0;
+constexpr auto kNameChars = [] {
+  std::array<bool, 128> table{};
+  for (int c = 0; c < 128; ++c) {
+    table[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  }
+  return table;
+}();  // a counted form that removal never touches
+
+inline bool HasAt(UStringView text, size_t at, UStringView part) {
+  if (at > text.size() || text.size() - at < part.size()) return false;
+  for (size_t i = 0; i < part.size(); ++i) {
+    if (text[at + i] != part[i]) return false;
+  }
+  return true;
+}
+
+inline bool IsNameChar(char16_t c) {
+  return c < 128 && kNameChars[c];
 }
 
 size_t RunEnd(UStringView text, size_t from) {
-  while (from < text.size() && IsIdentifierChar(text[from])) ++from;
+  while (from < text.size() && IsNameChar(text[from])) ++from;
   return from;
 }
 
@@ -20,6 +39,10 @@ constexpr UStringView kCheckNames[] = {u"PB_ScintillaGadget", u"PB_OpenWindow", 
                                        u"PB_InitImage", u"PB_Runtime_AddInteger"};
 
 }  // namespace
+
+bool IsCleanUpLike(UStringView name) {
+  return name.substr(0, 6) == u"PB_End" || name.substr(0, 7) == u"PB_Free";
+}
 
 bool IsIdentifierChar(char16_t c) {
   return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_';
@@ -35,18 +58,25 @@ bool IsIdentifier(UStringView text) {
 
 UStringView DeclarationCheckName(DeclarationCheck check) { return kCheckNames[static_cast<size_t>(check)]; }
 
-size_t ViewHash::operator()(UStringView text) const noexcept {
-  uint64_t hash = 14695981039346656037ull;
-  for (char16_t c : text) hash = (hash ^ c) * 1099511628211ull;
-  return static_cast<size_t>(hash ^ (hash >> 29));
-}
+size_t ViewHash::operator()(UStringView text) const noexcept { return static_cast<size_t>(NameTable::Hash(text)); }
 
 ReferenceIndex::ReferenceIndex(UStringView text, const std::vector<UString>& symbols,
                                const std::vector<UString>& libraries, bool is_64_bit)
-    : is_64_bit_(is_64_bit), references_(symbols.size(), 0), headers_(libraries.size()) {
-  symbol_ids_.reserve(symbols.size() * 2);
-  for (size_t i = 0; i < symbols.size(); ++i) symbol_ids_.emplace(symbols[i], static_cast<uint32_t>(i));
-  for (size_t i = 0; i < libraries.size(); ++i) library_ids_.emplace(libraries[i], static_cast<uint32_t>(i));
+    : is_64_bit_(is_64_bit),
+      symbol_ids_(symbols),
+      library_ids_(libraries),
+      references_(symbols.size(), 0),
+      headers_(libraries.size()),
+      is_clean_up_(symbols.size(), false),
+      clean_up_(symbols.size()) {
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    if (IsCleanUpLike(symbols[i])) {
+      is_clean_up_[i] = true;
+      if (std::find(clean_up_lengths_.begin(), clean_up_lengths_.end(), symbols[i].size()) == clean_up_lengths_.end()) {
+        clean_up_lengths_.push_back(symbols[i].size());
+      }
+    }
+  }
   Scan(text);
 
   // Group the removable forms by symbol, keeping text order within each.
@@ -61,8 +91,8 @@ ReferenceIndex::ReferenceIndex(UStringView text, const std::vector<UString>& sym
 }
 
 void ReferenceIndex::Scan(UStringView text) {
-  static constexpr AnchorPair kAnchors[] = {{u'C', u'A'}, {u'e', u'x'}, {u';', u' '}};
-  ForEachAnchor(text, kAnchors, 3, [&](size_t at) {
+  static constexpr AnchorPair kAnchors[] = {{u'C', u'A'}, {u'e', u'x'}, {u';', u' '}, {u'P', u'B'}};
+  ForEachAnchor(text, kAnchors, 4, [&](size_t at) {
     switch (text[at]) {
       case u'C':
         OnCall(text, at);
@@ -70,18 +100,22 @@ void ReferenceIndex::Scan(UStringView text) {
       case u'e':
         OnExtrn(text, at);
         break;
+      case u'P':
+        OnPbName(text, at);
+        break;
       default:
         OnComment(text, at);
         break;
     }
+    return true;
   });
 }
 
 void ReferenceIndex::Credit(UStringView symbol, size_t at, int kind) {
-  auto found = symbol_ids_.find(symbol);
-  if (found == symbol_ids_.end()) return;
-  ++references_[found->second];
-  if (kind != kCountOnly) found_.push_back({found->second, static_cast<FormKind>(kind), at});
+  uint32_t id = symbol_ids_.Find(symbol);
+  if (id == NameTable::kAbsent) return;
+  ++references_[id];
+  if (kind != kCountOnly) found_.push_back({id, static_cast<FormKind>(kind), at});
 }
 
 // F, F + "_THREAD" and F + "_DOUBLE" are counted alike; only F itself is removed.
@@ -121,8 +155,8 @@ void ReferenceIndex::OnCall(UStringView text, size_t at) {
     if (HasAt(text, end, u"]\r\n")) Credit(run, at, static_cast<int>(FormKind::kCallDword));
     if (HasAt(text, end, u"@")) {
       // Removed with the calls, but never counted.
-      auto found = symbol_ids_.find(run);
-      if (found != symbol_ids_.end()) found_.push_back({found->second, FormKind::kCallDwordAt, at});
+      uint32_t id = symbol_ids_.Find(run);
+      if (id != NameTable::kAbsent) found_.push_back({id, FormKind::kCallDwordAt, at});
     }
     return;
   }
@@ -162,12 +196,36 @@ void ReferenceIndex::OnExtrn(UStringView text, size_t at) {
   }
 }
 
+const std::vector<size_t>* ReferenceIndex::CleanUpOccurrences(size_t symbol) const {
+  return is_clean_up_[symbol] ? &clean_up_[symbol] : nullptr;
+}
+
+void ReferenceIndex::OnPbName(UStringView text, size_t at) {
+  // Most "PB" are runtime names that none of these concern: the fourth
+  // character tells.
+  if (text.size() - at < 4 || text[at + 2] != u'_') return;
+  char16_t fourth = text[at + 3];
+  if (fourth == u'S') {
+    if (HasAt(text, at, u"PB_SimpleList_")) simple_list_helpers_.push_back(at);
+    return;
+  }
+  if (fourth != u'E' && fourth != u'F') return;
+  if (end_label_ == std::u16string::npos && HasAt(text, at, u"PB_EndFunctions:\r\n")) end_label_ = at;
+  if (clean_up_lengths_.empty() || !(HasAt(text, at, u"PB_End") || HasAt(text, at, u"PB_Free"))) return;
+  UStringView run = text.substr(at, RunEnd(text, at) - at);
+  for (size_t length : clean_up_lengths_) {
+    if (length > run.size()) continue;
+    uint32_t id = symbol_ids_.Find(run.substr(0, length));
+    if (id != NameTable::kAbsent && is_clean_up_[id]) clean_up_[id].push_back(at);
+  }
+}
+
 void ReferenceIndex::OnComment(UStringView text, size_t at) {
   size_t start = at + 2;
   size_t end = RunEnd(text, start);
   if (end == start || !HasAt(text, end, u"\r\n")) return;
-  auto found = library_ids_.find(text.substr(start, end - start));
-  if (found != library_ids_.end()) headers_[found->second].push_back(at);
+  uint32_t id = library_ids_.Find(text.substr(start, end - start));
+  if (id != NameTable::kAbsent) headers_[id].push_back(at);
 }
 
 }  // namespace sparlin

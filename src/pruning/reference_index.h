@@ -1,7 +1,9 @@
 // One pass over the assembly text that finds every reference form of every
 // library symbol (the counted forms, summed per symbol, and the positions of
 // the declaration and call forms that removal comments out), the header lines
-// "; " + library + "\r\n" and the "extrn" lines that the keep rules ask for.
+// "; " + library + "\r\n", the "extrn" lines that the keep rules ask for,
+// and the texts that the two-symbol rule and the SimpleList rule search for:
+// "PB_EndFunctions:\r\n", clean-up symbols anywhere, "PB_SimpleList_".
 //
 // Only symbols and library names made of identifier characters
 // [A-Za-z0-9_] are indexed: for them a form is a fixed text around a maximal
@@ -14,12 +16,16 @@
 #include <unordered_map>
 #include <vector>
 
+#include "pruning/name_table.h"
 #include "text/ustring.h"
 
 namespace sparlin {
 
 bool IsIdentifierChar(char16_t c);
 bool IsIdentifier(UStringView text);
+// Begins with "PB_End" or "PB_Free": a symbol that the two-symbol rule looks
+// for behind "PB_EndFunctions:".
+bool IsCleanUpLike(UStringView name);
 
 // The forms that removal comments out (see reference_forms.h).
 enum class FormKind : uint8_t {
@@ -74,18 +80,25 @@ class ReferenceIndex {
   const std::vector<TextSpan>& Declarations(DeclarationCheck check) const {
     return checks_[static_cast<size_t>(check)];
   }
+  // The first "PB_EndFunctions:\r\n"; npos without one.
+  size_t EndFunctionsLabel() const { return end_label_; }
+  // Every occurrence of symbols[i] as a part of the text, for the symbols
+  // that begin with "PB_End" or "PB_Free"; null for the others.
+  const std::vector<size_t>* CleanUpOccurrences(size_t symbol) const;
+  const std::vector<size_t>& SimpleListHelpers() const { return simple_list_helpers_; }
 
  private:
   void Scan(UStringView text);
   void OnCall(UStringView text, size_t at);
   void OnExtrn(UStringView text, size_t at);
   void OnComment(UStringView text, size_t at);
+  void OnPbName(UStringView text, size_t at);
   void Credit(UStringView symbol, size_t at, int kind);
   void CreditVariants(UStringView run, size_t at, int kind);
 
   bool is_64_bit_;
-  std::unordered_map<UStringView, uint32_t, ViewHash> symbol_ids_;
-  std::unordered_map<UStringView, uint32_t, ViewHash> library_ids_;
+  NameTable symbol_ids_;
+  NameTable library_ids_;
   std::vector<int64_t> references_;
   struct Found {
     uint32_t symbol;
@@ -97,6 +110,11 @@ class ReferenceIndex {
   std::vector<FormOccurrence> forms_;
   std::vector<std::vector<size_t>> headers_;
   std::vector<TextSpan> checks_[static_cast<size_t>(DeclarationCheck::kCount)];
+  size_t end_label_ = std::u16string::npos;
+  std::vector<size_t> simple_list_helpers_;
+  std::vector<bool> is_clean_up_;                // by symbol
+  std::vector<std::vector<size_t>> clean_up_;  // by symbol: occurrences
+  std::vector<size_t> clean_up_lengths_;
 };
 
 }  // namespace sparlin
