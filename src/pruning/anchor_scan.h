@@ -62,6 +62,32 @@ void ForEachAnchor(UStringView text, const AnchorPair* pairs, int count, OnHit&&
   }
 }
 
+// Calls on_hit(position) in increasing order for every position that holds
+// `a` or `b`.
+template <typename OnHit>
+void ForEachOf(UStringView text, char16_t a, char16_t b, OnHit&& on_hit) {
+  const size_t n = text.size();
+  const char16_t* data = text.data();
+  size_t i = 0;
+#ifdef SPARLIN_ANCHOR_SSE2
+  const __m128i wide_a = _mm_set1_epi16(static_cast<short>(a));
+  const __m128i wide_b = _mm_set1_epi16(static_cast<short>(b));
+  for (; i + 8 <= n; i += 8) {
+    __m128i now = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    __m128i any = _mm_or_si128(_mm_cmpeq_epi16(now, wide_a), _mm_cmpeq_epi16(now, wide_b));
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
+    while (mask != 0) {
+      unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
+      on_hit(i + bit / 2);
+      mask &= ~(3u << bit);
+    }
+  }
+#endif
+  for (; i < n; ++i) {
+    if (data[i] == a || data[i] == b) on_hit(i);
+  }
+}
+
 // Calls on_hit(position) for every occurrence of `pattern` (two characters
 // or more) in increasing order, until it returns false. The pair at
 // `anchor` within the pattern is the one searched for: a rare pair makes the

@@ -178,8 +178,14 @@ bool PrunedText::OccursBehindEndFunctions(const UString& symbol) {
   // characters behind it in the unedited text too. Without the label it
   // starts at the 16th character of the text as it stands.
   size_t label = index_->EndFunctionsLabel();
+  size_t taken_out = 0;
+  for (const Deletion& d : deletions_) taken_out += d.length;
   for (size_t at : *occurrences) {
-    if (label != UString::npos ? at < label + kEndOffset : CurrentPosition(at) < kEndOffset - 1) continue;
+    if (label != UString::npos) {
+      if (at < label + kEndOffset) continue;
+    } else if (at < kEndOffset - 1 + taken_out && CurrentPosition(at) < kEndOffset - 1) {
+      continue;  // only the first few characters need the edits counted
+    }
     if (Alive(at, symbol.size())) return true;
   }
   return false;

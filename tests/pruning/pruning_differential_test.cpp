@@ -155,6 +155,58 @@ TEST(PruningDifferentialTest, GeneratedAssemblyOverManySeeds) {
   }
 }
 
+// Inputs at the edges of the indexed method: where an edit changes what a
+// later step finds, and where the fast method must hand over to the literal one.
+struct EdgeCase {
+  const char* what;
+  bool is_64_bit;
+  std::vector<std::pair<std::string, std::vector<std::string>>> files;  // library -> names
+  std::string text;                                                      // "\n" becomes "\r\n"
+};
+
+const EdgeCase kEdgeCases[] = {
+    {"a symbol of two libraries is commented out twice", true, {{"A", {"Twice", "UseA"}}, {"B", {"Twice", "UseB"}}},
+     "; A\n; B\nextrn PB_Twice\nextrn PB_UseA\nextrn PB_UseB\n  CALL   PB_UseA\n  CALL   PB_UseB\n"},
+    {"a header that does not begin a line joins its neighbours into a form", true,
+     {{"Lib", {"InitLib"}}, {"Other", {"yes", "zed"}}},
+     "extrn PB_yes; Lib\n\n; Lib\n; Other\nextrn PB_InitLib\nextrn PB_zed\nextrn PB_yes\n  CALL   PB_InitLib\n"
+     "  CALL   PB_zed\n"},
+    {"symbols with blanks, \"@\" and \"extrn _\" inside", false,
+     {{"Odd", {"Foo Bar", "Del@ay", "X extrn _PB_yes", "yes"}}},
+     "; Odd\nextrn PB_Foo Bar\nextrn _PB_Del@ay@4\nextrn PB_X extrn _PB_yes@4\n  CALL   PB_Foo Bar\n"
+     "  CALL  _PB_yes@4\n"},
+    {"a comment-out breaks a clean-up name behind the label", true,
+     {{"Q", {"q"}}, {"Image", {"InitImage", "FreeImage"}}},
+     "; Q\n; Image\nextrn PB_InitImage\nextrn PB_FreeImage\n  CALL   PB_InitImage\n  CALL   PB_FreeImage\n"
+     "PB_EndFunctions:\n; PB_FreeImagextrn PB_q\n"},
+    {"without the label the clean-up symbol is searched from the start", true,
+     {{"Cd", {"ux"}}, {"Ab", {"InitAb", "EndAb"}}},
+     "extrn PB_ux\nxPB_EndAb\n; Cd\n; Ab\nextrn PB_InitAb\nextrn PB_EndAb\n  CALL   PB_InitAb\n  CALL   PB_EndAb\n"},
+    {"SimpleList helpers that leave with a dropped header line", true,
+     {{"XPB_SimpleList_Y", {"InitX"}}, {"SimpleList", {"Sorted"}}},
+     "; XPB_SimpleList_Y\n; SimpleList\nextrn PB_InitX\n  CALL   PB_InitX\n"},
+    {"32-bit decorated, indirect and undecorated forms", false,
+     {{"Vintage", {"InitVintage", "FreeVintage", "Print", "Print_THREAD"}}},
+     "; Vintage\nextrn _PB_InitVintage@0\nextrn _PB_FreeVintage\nextrn PB_Print\nextrn _PB_Print_THREAD@4\n"
+     "  CALL  _PB_InitVintage@0\n  CALL   dword [_PB_FreeVintage@4]\nPB_EndFunctions:\n"
+     "  CALL   dword [_PB_FreeVintage]\n  CALL   PB_Print\n"},
+};
+
+TEST(PruningDifferentialTest, EdgeCases) {
+  for (const EdgeCase& edge : kEdgeCases) {
+    Input input;
+    input.settings.is_64_bit = edge.is_64_bit;
+    for (const auto& [library, names] : edge.files) {
+      input.libraries.push_back(DecodeUtf8(library));
+      input.files[DecodeUtf8(library)] = testing::LibraryFileBytes(names);
+    }
+    std::string text;
+    for (char c : edge.text) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    input.text = DecodeUtf8(text);
+    ExpectSame(input, edge.what);
+  }
+}
+
 // Small edits that move the input off the usual shapes: lines deleted or
 // doubled, header lines anywhere, names cut, "; " put anywhere, and library
 // files that list names with blanks, "@" or other text taken from the
