@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
@@ -21,9 +22,13 @@ constexpr char16_t kFolder[] = u"L:\\";
 // The thread's processor time: on a machine shared with other work it
 // varies far less than the wall clock.
 double CpuSeconds() {
+#ifdef _WIN32
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+#else
   timespec now{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+#endif
 }
 
 double Seconds(double start) { return CpuSeconds() - start; }
