@@ -19,18 +19,17 @@ std::vector<int64_t> PrunedText::CountReferences(const std::vector<UString>& sym
                                                  const std::vector<UString>& libraries) {
   std::vector<int64_t> counts(symbols.size(), 0);
   std::vector<size_t> indexed;
-  bool literal_survivor = false;
+  std::vector<size_t> suspects;  // symbols that are not identifiers: rare, from damaged library files
+  std::vector<UString> suspect_leads;
   for (size_t i = 0; i < symbols.size(); ++i) {
     if (IsIdentifier(symbols[i])) {
       indexed.push_back(i);
       symbols_.push_back(symbols[i]);
-    } else if (original_.find(symbols[i]) != UString::npos) {
-      // Rare: a damaged library file. Counted form by form, and the removal
-      // steps then work on the text itself.
-      for (const UString& form : CountedForms(symbols[i], is_64_bit_)) {
-        counts[i] += static_cast<int64_t>(CountOccurrences(original_, form));
-      }
-      literal_survivor = literal_survivor || counts[i] > 0;
+    } else {
+      size_t lead = 0;
+      while (lead < symbols[i].size() && IsIdentifierChar(symbols[i][lead])) ++lead;
+      suspects.push_back(i);
+      suspect_leads.push_back(symbols[i].substr(0, lead));
     }
   }
   for (const UString& library : libraries) {
@@ -38,8 +37,20 @@ std::vector<int64_t> PrunedText::CountReferences(const std::vector<UString>& sym
   }
   for (size_t i = 0; i < symbols_.size(); ++i) symbol_ids_.emplace(symbols_[i], i);
   for (size_t i = 0; i < libraries_.size(); ++i) library_ids_.emplace(libraries_[i], i);
-  index_ = std::make_unique<ReferenceIndex>(original_, symbols_, libraries_, is_64_bit_);
+  index_ = std::make_unique<ReferenceIndex>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
   for (size_t i = 0; i < indexed.size(); ++i) counts[indexed[i]] = index_->References(i);
+
+  // A suspect whose leading part stood where a form's symbol stands is
+  // counted form by form; once one has references, the removal steps work on
+  // the text itself.
+  bool literal_survivor = false;
+  for (size_t k = 0; k < suspects.size(); ++k) {
+    if (!index_->SuspectSeen(k)) continue;
+    for (const UString& form : CountedForms(symbols[suspects[k]], is_64_bit_)) {
+      counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(original_, form));
+    }
+    literal_survivor = literal_survivor || counts[suspects[k]] > 0;
+  }
   if (literal_survivor) UseLiteralText();
   return counts;
 }

@@ -61,10 +61,13 @@ UStringView DeclarationCheckName(DeclarationCheck check) { return kCheckNames[st
 size_t ViewHash::operator()(UStringView text) const noexcept { return static_cast<size_t>(NameTable::Hash(text)); }
 
 ReferenceIndex::ReferenceIndex(UStringView text, const std::vector<UString>& symbols,
-                               const std::vector<UString>& libraries, bool is_64_bit)
+                               const std::vector<UString>& libraries, const std::vector<UString>& suspect_leads,
+                               bool is_64_bit)
     : is_64_bit_(is_64_bit),
       symbol_ids_(symbols),
       library_ids_(libraries),
+      suspects_(suspect_leads),
+      suspect_seen_(suspect_leads.size(), false),
       references_(symbols.size(), 0),
       headers_(libraries.size()),
       is_clean_up_(symbols.size(), false),
@@ -128,12 +131,22 @@ void ReferenceIndex::CreditVariants(UStringView run, size_t at, int kind) {
   }
 }
 
+// Marks a name that begins a symbol which is not an identifier: such a
+// symbol can have a reference form only where its leading identifier part
+// stands as the whole name at a form's place.
+void ReferenceIndex::NoteSuspect(UStringView run) {
+  if (suspect_seen_.empty()) return;
+  uint32_t id = suspects_.Find(run);
+  if (id != NameTable::kAbsent) suspect_seen_[id] = true;
+}
+
 void ReferenceIndex::OnCall(UStringView text, size_t at) {
   if (!HasAt(text, at, u"CALL  ")) return;
   size_t after = at + 6;
   if (HasAt(text, after, u"_")) {
     // "CALL  _" + F + "@" and its variants (32-bit).
     size_t end = RunEnd(text, after + 1);
+    NoteSuspect(text.substr(after + 1, end - after - 1));
     if (!is_64_bit_ && HasAt(text, end, u"@")) {
       CreditVariants(text.substr(after + 1, end - after - 1), at, static_cast<int>(FormKind::kCallUnderscoreAt));
     }
@@ -143,6 +156,7 @@ void ReferenceIndex::OnCall(UStringView text, size_t at) {
   after += 1;  // behind "CALL   "
   if (HasAt(text, after, u"qword [")) {
     size_t end = RunEnd(text, after + 7);
+    NoteSuspect(text.substr(after + 7, end - after - 7));
     if (is_64_bit_ && HasAt(text, end, u"]\r\n")) {
       Credit(text.substr(after + 7, end - after - 7), at, static_cast<int>(FormKind::kCallQword));
     }
@@ -150,8 +164,9 @@ void ReferenceIndex::OnCall(UStringView text, size_t at) {
   }
   if (HasAt(text, after, u"dword [_")) {
     size_t end = RunEnd(text, after + 8);
-    if (is_64_bit_) return;
     UStringView run = text.substr(after + 8, end - after - 8);
+    NoteSuspect(run);
+    if (is_64_bit_) return;
     if (HasAt(text, end, u"]\r\n")) Credit(run, at, static_cast<int>(FormKind::kCallDword));
     if (HasAt(text, end, u"@")) {
       // Removed with the calls, but never counted.
@@ -161,8 +176,9 @@ void ReferenceIndex::OnCall(UStringView text, size_t at) {
     return;
   }
   size_t end = RunEnd(text, after);
-  if (!HasAt(text, end, u"\r\n")) return;
   UStringView run = text.substr(after, end - after);
+  NoteSuspect(run);
+  if (!HasAt(text, end, u"\r\n")) return;
   if (is_64_bit_) {
     CreditVariants(run, at, static_cast<int>(FormKind::kCall));
   } else {
@@ -175,6 +191,8 @@ void ReferenceIndex::OnExtrn(UStringView text, size_t at) {
   size_t start = at + 6;
   size_t end = RunEnd(text, start);
   UStringView run = text.substr(start, end - start);
+  NoteSuspect(run);
+  if (!run.empty() && run[0] == u'_') NoteSuspect(run.substr(1));
 
   for (size_t c = 0; c < static_cast<size_t>(DeclarationCheck::kCount); ++c) {
     UStringView name = kCheckNames[c];

@@ -66,12 +66,16 @@ struct ViewHash {
 
 class ReferenceIndex {
  public:
-  // `symbols` and `libraries` must be identifiers; the text must outlive the index.
+  // `symbols` and `libraries` must be identifiers; `suspect_leads` are the
+  // leading identifier parts of the symbols that are not. The text and the
+  // names must outlive the index.
   ReferenceIndex(UStringView text, const std::vector<UString>& symbols, const std::vector<UString>& libraries,
-                 bool is_64_bit);
+                 const std::vector<UString>& suspect_leads, bool is_64_bit);
 
   // Sum over the counted forms of symbols[i].
   int64_t References(size_t symbol) const { return references_[symbol]; }
+  // suspect_leads[i] stood as a whole name where a reference form's symbol stands.
+  bool SuspectSeen(size_t lead) const { return suspect_seen_[lead]; }
   // The removable forms of symbols[i], in text order.
   const FormOccurrence* FormsBegin(size_t symbol) const { return forms_.data() + form_offsets_[symbol]; }
   const FormOccurrence* FormsEnd(size_t symbol) const { return forms_.data() + form_offsets_[symbol + 1]; }
@@ -93,12 +97,15 @@ class ReferenceIndex {
   void OnExtrn(UStringView text, size_t at);
   void OnComment(UStringView text, size_t at);
   void OnPbName(UStringView text, size_t at);
+  void NoteSuspect(UStringView run);
   void Credit(UStringView symbol, size_t at, int kind);
   void CreditVariants(UStringView run, size_t at, int kind);
 
   bool is_64_bit_;
   NameTable symbol_ids_;
   NameTable library_ids_;
+  NameTable suspects_;
+  std::vector<bool> suspect_seen_;
   std::vector<int64_t> references_;
   struct Found {
     uint32_t symbol;
