@@ -70,13 +70,18 @@ std::vector<Library> MakeLibraries(const AssemblyShape& shape, Rng& rng) {
                                 {"ImagePluginTGA", "UseTGAImageDecoder"}};
     for (const auto& plugin : plugins) libraries.push_back({plugin[0], {{plugin[1]}}, true});
   }
-  int per_library = std::max(2, shape.symbols / std::max(1, shape.libraries));
+  // The rest of the symbols over the rest of the libraries, two of each
+  // library's being its start-up and clean-up symbols.
+  int fixed = 0;
+  for (const Library& library : libraries) fixed += static_cast<int>(library.symbols.size());
+  int rest = std::max(1, shape.libraries - static_cast<int>(libraries.size()));
+  int per_library = std::max(1, (shape.symbols - fixed) / rest - 2);
   for (int i = static_cast<int>(libraries.size()); i < shape.libraries; ++i) {
     Library library{"Lib" + std::to_string(i) + kStems[i % 24], {}, !Chance(rng, 5)};
     std::string own = std::string(kStems[i % 24]) + std::to_string(i);
     library.symbols.push_back({"Init" + own});
     library.symbols.push_back({(Chance(rng, 50) ? "Free" : "End") + own});
-    int count = 1 + Pick(rng, 2 * per_library);
+    int count = 1 + Pick(rng, 2 * per_library - 1);
     for (int k = 0; k < count; ++k) library.symbols.push_back({FunctionName(rng, i)});
     libraries.push_back(library);
   }

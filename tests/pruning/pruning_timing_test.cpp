@@ -8,10 +8,10 @@
 #include <chrono>
 #include <ctime>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "generators/assembly_generator.h"
+#include "oracle/literal_pruning.h"
 #include "pruning/uncalled_removal.h"
 
 namespace sparlin {
@@ -56,10 +56,10 @@ double MemchrLinePass(const std::string& utf8) {
 }
 
 double Prune(const UString& text, const std::vector<UString>& libraries, const std::map<UString, std::string>& files,
-             bool is_64_bit) {
+             bool plugins_by_extension, bool literal = false) {
   PruningSettings settings;
-  settings.is_64_bit = is_64_bit;
-  settings.remove_plugins_by_extension = std::getenv("PLUGINS") != nullptr;
+  settings.is_64_bit = true;
+  settings.remove_plugins_by_extension = plugins_by_extension;
   PruningIo io;
   io.read_file = [&](const UString& path, std::string& bytes) {
     auto found = files.find(path.substr(3));
@@ -73,7 +73,8 @@ double Prune(const UString& text, const std::vector<UString>& libraries, const s
   std::vector<UString> list = libraries;
   UString copy = text;
   double start = CpuSeconds();
-  UString pruned = RemoveUncalledLibraries(list, std::move(copy), kFolder, settings, io);
+  UString pruned = literal ? oracle::LiteralRemoveUncalledLibraries(list, std::move(copy), kFolder, settings, io)
+                           : RemoveUncalledLibraries(list, std::move(copy), kFolder, settings, io);
   return Seconds(start);
 }
 
@@ -97,12 +98,15 @@ TEST(PruningTiming, DISABLED_LargeGeneratedAssembly) {
       return time;
     });
     double prune_time =
+        Median(3, [&] { return Prune(generated.text, generated.libraries, generated.library_files, false); });
+    double with_plugins_time =
         Median(3, [&] { return Prune(generated.text, generated.libraries, generated.library_files, true); });
     std::printf("%3zu MB (%zu bytes UTF-8, %zu symbols, %zu library files): memchr %.2f ms, copy of the UTF-16 text "
-                "%.2f ms, pruning %.2f ms, %.0f MB/s, ratio to memchr %.1f\n",
+                "%.2f ms, pruning %.2f ms (%.0f MB/s, %.1fx memchr), with ImgPlugin %.2f ms (%.1fx memchr)\n",
                 megabytes, utf8.size(), symbols, generated.library_files.size(), memchr_time * 1e3, copy_time * 1e3,
                 prune_time * 1e3,
-                static_cast<double>(utf8.size()) / 1e6 / prune_time, prune_time / memchr_time);
+                static_cast<double>(utf8.size()) / 1e6 / prune_time, prune_time / memchr_time,
+                with_plugins_time * 1e3, with_plugins_time / memchr_time);
   }
 }
 
@@ -114,8 +118,21 @@ TEST(PruningTiming, DISABLED_LibraryFileOf40000Names) {
     if (i % 2 == 0) text += u"extrn PB_Name" + DecodeUtf8(std::to_string(i)) + u"\r\n";
   }
   std::map<UString, std::string> files = {{u"Big", testing::LibraryFileBytes(names)}};
-  double time = Median(3, [&] { return Prune(text, {u"Big"}, files, true); });
+  double time = Median(3, [&] { return Prune(text, {u"Big"}, files, false); });
   std::printf("library file of 40000 names: pruning %.2f ms\n", time * 1e3);
+}
+
+// The literal pruning of the tests' oracle on the 1 MB input, for comparison.
+TEST(PruningTiming, DISABLED_LiteralPruningOfOneMegabyte) {
+  testing::AssemblyShape shape;
+  shape.seed = 7;
+  shape.bytes = 1 << 20;
+  shape.symbols = 3000;
+  shape.libraries = 80;
+  testing::GeneratedAssembly generated = testing::GenerateAssembly(shape);
+  double fast = Prune(generated.text, generated.libraries, generated.library_files, false);
+  double literal = Prune(generated.text, generated.libraries, generated.library_files, false, true);
+  std::printf("1 MB: pruning %.2f ms, literal pruning %.2f ms\n", fast * 1e3, literal * 1e3);
 }
 
 }  // namespace
