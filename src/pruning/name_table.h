@@ -66,4 +66,9 @@ class NameTable {
   size_t mask_ = 0;
 };
 
+// The same hash for standard maps keyed by views.
+struct ViewHash {
+  size_t operator()(UStringView name) const noexcept { return static_cast<size_t>(NameTable::Hash(name)); }
+};
+
 }  // namespace sparlin

@@ -58,8 +58,6 @@ bool IsIdentifier(UStringView text) {
 
 UStringView DeclarationCheckName(DeclarationCheck check) { return kCheckNames[static_cast<size_t>(check)]; }
 
-size_t ViewHash::operator()(UStringView text) const noexcept { return static_cast<size_t>(NameTable::Hash(text)); }
-
 ReferenceIndex::ReferenceIndex(UStringView text, const std::vector<UString>& symbols,
                                const std::vector<UString>& libraries, const std::vector<UString>& suspect_leads,
                                bool is_64_bit)

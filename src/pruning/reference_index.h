@@ -13,7 +13,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "pruning/name_table.h"
@@ -58,10 +57,6 @@ UStringView DeclarationCheckName(DeclarationCheck check);
 struct TextSpan {
   size_t position;
   size_t length;
-};
-
-struct ViewHash {
-  size_t operator()(UStringView text) const noexcept;
 };
 
 class ReferenceIndex {
