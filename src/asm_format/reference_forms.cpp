@@ -30,12 +30,6 @@ std::vector<UString> CallForms(UStringView symbol, bool is_64_bit) {
           u"CALL   dword [_" + f + u"]\r\n"};
 }
 
-int64_t CountReferences(UStringView text, UStringView symbol, bool is_64_bit) {
-  int64_t sum = 0;
-  for (const UString& form : CountedForms(symbol, is_64_bit)) sum += static_cast<int64_t>(CountOccurrences(text, form));
-  return sum;
-}
-
 UString CommentOutFirst(UStringView text, UStringView form) {
   size_t hit = text.find(form);
   if (hit == UStringView::npos) return UString(text);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "pruning/anchor_scan.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -47,19 +48,46 @@ std::array<UString, 4> PluginProbes(UStringView extension) {
   return {lower + u"\"", CharacterCodes(lower), CharacterCodes(ToUpper(lower)), CharacterCodes(capitalised)};
 }
 
-bool PluginNamedInText(const ImagePlugin& plugin, UStringView text) {
-  for (const char16_t* extension : plugin.extensions) {
-    if (!extension) continue;
-    std::array<UString, 4> probes = PluginProbes(extension);
-    // A quoted file name may be written in any case; a string literal that
-    // reaches the assembly only as character codes is matched exactly.
-    if (FindNoCase(text, probes[0]) != UStringView::npos) return true;
-    for (size_t i = 1; i < probes.size(); ++i) {
-      if (Contains(text, probes[i])) return true;
-    }
+namespace {
+
+// Which of the probes occur in the text, found in one pass: a quoted probe
+// ends at a double quote, every character-code probe begins with "46,".
+class ProbeScan {
+ public:
+  void Add(const UString& probe, bool ignore_case) { probes_.push_back({probe, ignore_case, false}); }
+
+  void Run(UStringView text) {
+    ForEachOf(text, u'"', u'4', [&](size_t at) {
+      if (text[at] == u'"') {
+        for (Probe& probe : probes_) {
+          if (probe.found || !probe.ignore_case || at + 1 < probe.text.size()) continue;
+          size_t start = at + 1 - probe.text.size();
+          bool same = true;
+          for (size_t i = 0; i < probe.text.size() && same; ++i) same = ToLowerChar(text[start + i]) == probe.text[i];
+          probe.found = same;
+        }
+        return;
+      }
+      if (text.size() - at < 3 || text[at + 1] != u'6' || text[at + 2] != u',') return;
+      for (Probe& probe : probes_) {
+        if (probe.found || probe.ignore_case) continue;
+        probe.found = text.size() - at >= probe.text.size() && text.compare(at, probe.text.size(), probe.text) == 0;
+      }
+    });
   }
-  return false;
-}
+
+  bool Found(size_t probe) const { return probes_[probe].found; }
+
+ private:
+  struct Probe {
+    UString text;
+    bool ignore_case;
+    bool found;
+  };
+  std::vector<Probe> probes_;
+};
+
+}  // namespace
 
 PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
                                const std::function<void(const UString&)>& log) {
@@ -69,9 +97,32 @@ PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringVie
     bool imported = std::find(libraries.begin(), libraries.end(), UString(plugins[i].library)) != libraries.end();
     guard.detected[i] = imported ? 1 : 0;
   }
+  // The probes of every imported plugin, in one pass over the text.
+  ProbeScan scan;
+  std::array<std::vector<size_t>, kImagePluginCount> probes_of;
+  if (remove_by_extension) {
+    size_t next = 0;
+    for (size_t i = 0; i < plugins.size(); ++i) {
+      if (!guard.detected[i]) continue;
+      for (const char16_t* extension : plugins[i].extensions) {
+        if (!extension) continue;
+        std::array<UString, 4> probes = PluginProbes(extension);
+        // A quoted file name may be written in any case; a string literal
+        // that reaches the assembly only as character codes is matched exactly.
+        scan.Add(ToLower(probes[0]), true);
+        for (size_t k = 1; k < probes.size(); ++k) scan.Add(probes[k], false);
+        for (size_t k = 0; k < probes.size(); ++k) probes_of[i].push_back(next++);
+      }
+    }
+    scan.Run(text);
+  }
   for (size_t i = 0; i < plugins.size(); ++i) {
     if (!guard.detected[i]) continue;
-    if (remove_by_extension) guard.detected[i] = PluginNamedInText(plugins[i], text) ? 1 : 0;
+    if (remove_by_extension) {
+      guard.detected[i] =
+          std::any_of(probes_of[i].begin(), probes_of[i].end(), [&](size_t probe) { return scan.Found(probe); }) ? 1
+                                                                                                                  : 0;
+    }
     if (!guard.detected[i]) continue;
     log(u"\t\u00B7  " + UString(plugins[i].tag) + u" de/encoder detected\r\n");
     guard.ProtectedName[i] = plugins[i].protected_name;

@@ -40,10 +40,8 @@ struct PluginGuard {
 // upper-case and the capitalised extension (searched as they are).
 std::array<UString, 4> PluginProbes(UStringView extension);
 
-// True when any probe of the plugin's extensions occurs in `text`.
-bool PluginNamedInText(const ImagePlugin& plugin, UStringView text);
-
-// Appends one detection line per detected plugin through `log`.
+// Appends one detection line per detected plugin through `log`. All probes
+// are looked for in one pass over the text.
 PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
                                const std::function<void(const UString&)>& log);
 

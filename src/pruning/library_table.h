@@ -28,6 +28,7 @@ class InsertionOrderedMap {
     if (found != index_.end()) return entries_[found->second].value;
     index_.emplace(key, entries_.size());
     entries_.push_back({key, Value{}});
+    erased_.push_back(false);
     return entries_.back().value;
   }
 
@@ -36,26 +37,47 @@ class InsertionOrderedMap {
     return found == index_.end() ? nullptr : &entries_[found->second].value;
   }
 
+  // Marks the entry erased; the entries close up when next walked, so that a
+  // run of erasures costs one pass over the map, not one each.
   bool Erase(const UString& key) {
     auto found = index_.find(key);
     if (found == index_.end()) return false;
-    size_t position = found->second;
+    erased_[found->second] = true;
+    ++erased_count_;
     index_.erase(found);
-    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(position));
-    for (auto& [name, slot] : index_) {
-      if (slot > position) --slot;
-    }
     return true;
   }
 
-  size_t size() const { return entries_.size(); }
-  bool empty() const { return entries_.empty(); }
-  const std::vector<Entry>& entries() const { return entries_; }
-  std::vector<Entry>& entries() { return entries_; }
+  size_t size() const { return entries_.size() - erased_count_; }
+  bool empty() const { return size() == 0; }
+  const std::vector<Entry>& entries() const {
+    Compact();
+    return entries_;
+  }
+  std::vector<Entry>& entries() {
+    Compact();
+    return entries_;
+  }
 
  private:
-  std::vector<Entry> entries_;
-  std::unordered_map<UString, size_t> index_;
+  void Compact() const {
+    if (erased_count_ == 0) return;
+    size_t kept = 0;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+      if (erased_[i]) continue;
+      if (kept != i) entries_[kept] = std::move(entries_[i]);
+      index_[entries_[kept].key] = kept;
+      ++kept;
+    }
+    entries_.resize(kept);
+    erased_.assign(kept, false);
+    erased_count_ = 0;
+  }
+
+  mutable std::vector<Entry> entries_;
+  mutable std::vector<bool> erased_;
+  mutable size_t erased_count_ = 0;
+  mutable std::unordered_map<UString, size_t> index_;
 };
 
 // Symbol ("PB_" + name from the library file) -> CallCount: after counting,

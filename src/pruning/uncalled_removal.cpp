@@ -1,23 +1,20 @@
 #include "pruning/uncalled_removal.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "pruning/library_file.h"
-#include "asm_format/reference_forms.h"
+#include "pruning/pruned_text.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 namespace {
 
-bool TextDeclaresEither(UStringView text, UStringView name) {
-  return Contains(text, u"extrn " + UString(name)) || Contains(text, u"extrn _" + UString(name));
+bool GadgetStillNeeded(PrunedText& text) {
+  return text.Declares(DeclarationCheck::kScintillaGadget) || text.Declares(DeclarationCheck::kOpenWindow);
 }
 
-bool GadgetStillNeeded(UStringView text) {
-  return TextDeclaresEither(text, u"PB_ScintillaGadget") || TextDeclaresEither(text, u"PB_OpenWindow");
-}
-
-bool ArraysStillNeeded(UStringView text) { return TextDeclaresEither(text, u"SYS_AllocateArray"); }
+bool ArraysStillNeeded(PrunedText& text) { return text.Declares(DeclarationCheck::kAllocateArray); }
 
 // Only start-up and clean-up symbols can be the reason a library is linked in
 // without being used.
@@ -28,11 +25,11 @@ bool IsStartupLike(UStringView f) {
 
 // Whether the last symbol of a library must stay, as the rest of the program
 // still depends on what it sets up.
-bool MustKeepLastSymbol(UStringView f, UStringView text, const PluginGuard& guard) {
-  if (f == u"PB_InitImageDecoder" && (guard.AnyDetected() || TextDeclaresEither(text, u"PB_InitImage"))) return true;
+bool MustKeepLastSymbol(UStringView f, PrunedText& text, const PluginGuard& guard) {
+  if (f == u"PB_InitImageDecoder" && (guard.AnyDetected() || text.Declares(DeclarationCheck::kInitImage))) return true;
   if (EndsWith(f, u"ImageEncoder")) return true;
   if (f == u"PB_InitArray" && ArraysStillNeeded(text)) return true;
-  if (f == u"PB_InitRuntime" && TextDeclaresEither(text, u"PB_Runtime_AddInteger")) return true;
+  if (f == u"PB_InitRuntime" && text.Declares(DeclarationCheck::kRuntimeAddInteger)) return true;
   if (f == u"PB_InitGadget" && GadgetStillNeeded(text)) return true;
   return guard.IsProtected(f);
 }
@@ -40,19 +37,17 @@ bool MustKeepLastSymbol(UStringView f, UStringView text, const PluginGuard& guar
 // The score of one symbol called once, in a library with two symbols left:
 // a start-up symbol, or a clean-up symbol behind "PB_EndFunctions:", adds 1
 // unless something else still needs what it does.
-int TwoSymbolScore(const UString& f, UStringView text, size_t end_search_from, const PruningSettings& settings,
-                   const PluginGuard& guard) {
-  bool behind_end = text.find(f, end_search_from) != UStringView::npos;
+int TwoSymbolScore(const UString& f, PrunedText& text, const PruningSettings& settings, const PluginGuard& guard) {
   int score = 0;
   if (StartsWith(f, u"PB_Init")) {
     score = 1;
     if (f == u"PB_InitGadget" && GadgetStillNeeded(text)) --score;
     if (f == u"PB_InitDesktop" && !TrimBlanks(settings.dpi_aware_switch).empty()) --score;
     if (f == guard.AlphaInitName) --score;
-  } else if (StartsWith(f, u"PB_End") && behind_end) {
+  } else if (StartsWith(f, u"PB_End") && text.OccursBehindEndFunctions(f)) {
     score = 1;
     if (f == guard.AlphaEndName) --score;
-  } else if (StartsWith(f, u"PB_Free") && behind_end) {
+  } else if (StartsWith(f, u"PB_Free") && text.OccursBehindEndFunctions(f)) {
     score = 1;
     if (f == u"PB_FreeArray" && ArraysStillNeeded(text)) --score;
     if (f == u"PB_FreeMemorys") --score;
@@ -61,19 +56,12 @@ int TwoSymbolScore(const UString& f, UStringView text, size_t end_search_from, c
   return score;
 }
 
-// Comments out every declaration, then every call of `f`.
-UString CommentOutFunction(UString text, UStringView f, bool is_64_bit) {
-  for (const UString& form : DeclarationForms(f, is_64_bit)) text = CommentOutAll(text, form);
-  for (const UString& form : CallForms(f, is_64_bit)) text = CommentOutAll(text, form);
-  return text;
-}
-
 // One pruning run over one text.
 class UncalledRemoval {
  public:
   UncalledRemoval(std::vector<UString>& libraries, UString text, const PruningSettings& settings,
                   const PruningIo& io)
-      : libraries_(libraries), text_(std::move(text)), settings_(settings), io_(io) {}
+      : libraries_(libraries), text_(std::move(text), settings.is_64_bit), settings_(settings), io_(io) {}
 
   UString Run(UStringView library_folder) {
     table_ = ParseLibraryFiles(libraries_, library_folder, io_);
@@ -81,7 +69,7 @@ class UncalledRemoval {
     Count();
     Report();
     io_.progress(54);
-    guard_ = DetectImagePlugins(libraries_, text_, settings_.remove_plugins_by_extension, io_.log);
+    guard_ = DetectImagePlugins(libraries_, text_.Unedited(), settings_.remove_plugins_by_extension, io_.log);
     io_.progress(58);
     io_.log(u"\t\u00B7  Uncalled PB Functions Removed\r\n");
     if (!table_.empty()) {
@@ -93,17 +81,27 @@ class UncalledRemoval {
     io_.log(removed_libraries_);
     if (!removed_libraries_.empty()) io_.log(u"");
     io_.progress(66);
-    return std::move(text_);
+    return text_.Take();
   }
 
  private:
   // CallCount = references - 1 (the declaration); unreferenced symbols go.
   void Count() {
+    std::vector<UString> symbols;
+    std::vector<UString> libraries;
+    std::unordered_map<UString, size_t> ids;
+    for (const auto& library : table_.entries()) {
+      libraries.push_back(library.key);
+      for (const auto& function : library.value.entries()) {
+        if (ids.emplace(function.key, symbols.size()).second) symbols.push_back(function.key);
+      }
+    }
+    std::vector<int64_t> references = text_.CountReferences(symbols, libraries);
     for (auto& library : table_.entries()) {
       FunctionTable& functions = library.value;
       std::vector<UString> unreferenced;
       for (auto& function : functions.entries()) {
-        int64_t sum = CountReferences(text_, function.key, settings_.is_64_bit);
+        int64_t sum = references[ids.at(function.key)];
         if (sum <= 0) {
           unreferenced.push_back(function.key);
         } else {
@@ -127,14 +125,19 @@ class UncalledRemoval {
     }
   }
 
-  void Drop(const UString& library) { DropLibrary(library, text_, removed_libraries_, libraries_); }
+  // DropLibrary on the indexed text.
+  void Drop(const UString& library) {
+    text_.RemoveHeaderLine(library);
+    removed_libraries_ += u"\t\t" + library + u"\r\n";
+    libraries_.erase(std::remove(libraries_.begin(), libraries_.end(), library), libraries_.end());
+  }
 
   void RemoveFrom(const UString& library, FunctionTable& functions) {
     size_t n = functions.size();
     if (n == 0) {
       // SimpleList's symbols can be reached through the runtime's own
       // "PB_SimpleList_" helpers, which the count does not see.
-      if (library == u"SimpleList" && Contains(text_, u"PB_SimpleList_")) {
+      if (library == u"SimpleList" && text_.MentionsSimpleListHelpers()) {
         io_.beep();
         return;
       }
@@ -147,7 +150,7 @@ class UncalledRemoval {
       if (function.value == 0) uncalled.push_back(function.key);
     }
     for (const UString& f : uncalled) {
-      for (const UString& form : DeclarationForms(f, settings_.is_64_bit)) text_ = CommentOutFirst(text_, form);
+      text_.CommentOutFirstDeclaration(f);
       io_.log(u"\t\t" + f);
       functions.Erase(f);
       n = functions.size();
@@ -162,12 +165,9 @@ class UncalledRemoval {
       RemoveFunction(f, functions);
       Drop(library);
     } else if (n == 2) {
-      // 1-based position of the label + 16, searched from as a 0-based index.
-      size_t label = text_.find(u"PB_EndFunctions:\r\n");
-      size_t end_pos = (label == UString::npos ? 0 : label + 1) + 16;
       int k = 0;
       for (const auto& function : functions.entries()) {
-        if (function.value == 1) k += TwoSymbolScore(function.key, text_, end_pos - 1, settings_, guard_);
+        if (function.value == 1) k += TwoSymbolScore(function.key, text_, settings_, guard_);
       }
       if (k != 2) return;
       std::vector<UString> called_once;
@@ -176,19 +176,19 @@ class UncalledRemoval {
       }
       for (const UString& f : called_once) {
         RemoveFunction(f, functions);
-        if (Contains(text_, u"; " + library + u"\r\n")) Drop(library);
+        if (text_.HasHeaderLine(library)) Drop(library);
       }
     }
   }
 
   void RemoveFunction(const UString& f, FunctionTable& functions) {
-    text_ = CommentOutFunction(std::move(text_), f, settings_.is_64_bit);
+    text_.CommentOutFunction(f);
     io_.log(u"\t\t" + f);
     functions.Erase(f);
   }
 
   std::vector<UString>& libraries_;
-  UString text_;
+  PrunedText text_;
   const PruningSettings& settings_;
   const PruningIo& io_;
   LibraryTable table_;

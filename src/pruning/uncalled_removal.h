@@ -4,8 +4,9 @@
 // declarations of symbols that are never called, and drops a library from the
 // header when nothing of it is used but its own start-up or clean-up code.
 //
-// Every count, search and replacement is a pass over the whole text; this
-// straightforward form is the reference for any faster method.
+// The text is scanned once into an index of reference forms; the removal
+// steps record their edits against it and the new text is built once
+// (pruned_text.h).
 #pragma once
 
 #include <functional>

@@ -1,0 +1,74 @@
+// A fixed set of names -> their numbers, looked up by views into the text.
+// Open addressing over a power-of-two table: the scan looks up one name per
+// reference line, so a look-up must cost about as much as reading the name.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "text/ustring.h"
+
+namespace sparlin {
+
+class NameTable {
+ public:
+  static constexpr uint32_t kAbsent = UINT32_MAX;
+
+  // The names must outlive the table; a repeated name keeps its first number.
+  explicit NameTable(const std::vector<UString>& names) {
+    size_t size = 16;
+    while (size < names.size() * 2 + 1) size *= 2;
+    slots_.assign(size, Slot{});
+    mask_ = size - 1;
+    for (size_t i = 0; i < names.size(); ++i) {
+      UStringView name = names[i];
+      uint64_t hash = Hash(name);
+      size_t slot = hash & mask_;
+      while (slots_[slot].id != kAbsent && !(slots_[slot].hash == hash && slots_[slot].name == name)) {
+        slot = (slot + 1) & mask_;
+      }
+      if (slots_[slot].id == kAbsent) slots_[slot] = {name, hash, static_cast<uint32_t>(i)};
+    }
+  }
+
+  uint32_t Find(UStringView name) const {
+    uint64_t hash = Hash(name);
+    for (size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
+      const Slot& s = slots_[slot];
+      if (s.id == kAbsent) return kAbsent;
+      if (s.hash == hash && s.name == name) return s.id;
+    }
+  }
+
+  // Four characters per step.
+  static uint64_t Hash(UStringView name) {
+    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    uint64_t hash = kMultiplier ^ name.size();
+    size_t i = 0;
+    for (; i + 4 <= name.size(); i += 4) {
+      uint64_t word;
+      std::memcpy(&word, name.data() + i, sizeof word);
+      hash = (hash ^ word) * kMultiplier;
+      hash ^= hash >> 29;
+    }
+    for (; i < name.size(); ++i) hash = (hash ^ name[i]) * kMultiplier;
+    return hash ^ (hash >> 32);
+  }
+
+ private:
+  struct Slot {
+    UStringView name;
+    uint64_t hash = 0;
+    uint32_t id = kAbsent;
+  };
+  std::vector<Slot> slots_;
+  size_t mask_ = 0;
+};
+
+// The same hash for standard maps keyed by views.
+struct ViewHash {
+  size_t operator()(UStringView name) const noexcept { return static_cast<size_t>(NameTable::Hash(name)); }
+};
+
+}  // namespace sparlin

@@ -1,0 +1,253 @@
+#include "pruning/pruned_text.h"
+
+#include <algorithm>
+
+#include "asm_format/reference_forms.h"
+#include "text/text_ops.h"
+
+namespace sparlin {
+namespace {
+
+constexpr UStringView kEndLabel = u"PB_EndFunctions:\r\n";
+constexpr size_t kEndOffset = 16;  // the search starts this far behind the label's start
+
+}  // namespace
+
+PrunedText::PrunedText(UString text, bool is_64_bit) : original_(std::move(text)), is_64_bit_(is_64_bit) {}
+
+std::vector<int64_t> PrunedText::CountReferences(const std::vector<UString>& symbols,
+                                                 const std::vector<UString>& libraries) {
+  std::vector<int64_t> counts(symbols.size(), 0);
+  std::vector<size_t> indexed;
+  std::vector<size_t> suspects;  // symbols that are not identifiers: rare, from damaged library files
+  std::vector<UString> suspect_leads;
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    if (IsIdentifier(symbols[i])) {
+      indexed.push_back(i);
+      symbols_.push_back(symbols[i]);
+    } else {
+      size_t lead = 0;
+      while (lead < symbols[i].size() && IsIdentifierChar(symbols[i][lead])) ++lead;
+      suspects.push_back(i);
+      suspect_leads.push_back(symbols[i].substr(0, lead));
+    }
+  }
+  for (const UString& library : libraries) {
+    if (IsIdentifier(library)) libraries_.push_back(library);
+  }
+  for (size_t i = 0; i < symbols_.size(); ++i) symbol_ids_.emplace(symbols_[i], i);
+  for (size_t i = 0; i < libraries_.size(); ++i) library_ids_.emplace(libraries_[i], i);
+  index_ = std::make_unique<ReferenceIndex>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
+  for (size_t i = 0; i < indexed.size(); ++i) counts[indexed[i]] = index_->References(i);
+
+  // A suspect whose leading part stood where a form's symbol stands is
+  // counted form by form; once one has references, the removal steps work on
+  // the text itself.
+  bool literal_survivor = false;
+  for (size_t k = 0; k < suspects.size(); ++k) {
+    if (!index_->SuspectSeen(k)) continue;
+    for (const UString& form : CountedForms(symbols[suspects[k]], is_64_bit_)) {
+      counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(original_, form));
+    }
+    literal_survivor = literal_survivor || counts[suspects[k]] > 0;
+  }
+  if (literal_survivor) UseLiteralText();
+  return counts;
+}
+
+UStringView PrunedText::Unedited() const { return literal_ ? UStringView(current_) : UStringView(original_); }
+
+size_t PrunedText::SymbolId(const UString& symbol) const {
+  auto found = symbol_ids_.find(symbol);
+  return found == symbol_ids_.end() ? UString::npos : found->second;
+}
+
+void PrunedText::Insert(size_t position) {
+  if (inserted_at_.empty()) inserted_at_.assign(original_.size() / 64 + 1, 0);
+  insertions_.push_back(position);
+  inserted_at_[position / 64] |= uint64_t{1} << (position % 64);
+}
+
+// An occurrence in the unedited text is still there when no "; " went in
+// strictly inside it and no taken-out line overlaps it.
+bool PrunedText::Alive(size_t position, size_t length) const {
+  if (!inserted_at_.empty()) {
+    for (size_t p = position + 1; p < position + length; ++p) {
+      if (inserted_at_[p / 64] >> (p % 64) & 1) return false;
+    }
+  }
+  for (const Deletion& d : deletions_) {
+    if (d.position < position + length && position < d.position + d.length) return false;
+  }
+  return true;
+}
+
+size_t PrunedText::CurrentPosition(size_t position) const {
+  size_t current = position;
+  for (size_t p : insertions_) {
+    if (p <= position) current += 2;
+  }
+  for (const Deletion& d : deletions_) {
+    if (d.position < position) current -= std::min(d.length, position - d.position);
+  }
+  return current;
+}
+
+void PrunedText::CommentOutFirstDeclaration(const UString& symbol) {
+  if (literal_) {
+    for (const UString& form : DeclarationForms(symbol, is_64_bit_)) current_ = CommentOutFirst(current_, form);
+    return;
+  }
+  size_t id = SymbolId(symbol);
+  if (id == UString::npos) return;
+  std::vector<FormKind> kinds = is_64_bit_ ? std::vector<FormKind>{FormKind::kExtrn}
+                                           : std::vector<FormKind>{FormKind::kExtrnUnderscoreAt, FormKind::kExtrn};
+  for (FormKind kind : kinds) {
+    for (const FormOccurrence* f = index_->FormsBegin(id); f != index_->FormsEnd(id); ++f) {
+      if (f->kind == kind) {
+        Insert(f->position);
+        break;
+      }
+    }
+  }
+}
+
+void PrunedText::CommentOutFunction(const UString& symbol) {
+  if (literal_) {
+    for (const UString& form : DeclarationForms(symbol, is_64_bit_)) current_ = CommentOutAll(current_, form);
+    for (const UString& form : CallForms(symbol, is_64_bit_)) current_ = CommentOutAll(current_, form);
+    return;
+  }
+  // The index holds exactly the declaration and call forms of the bitness.
+  size_t id = SymbolId(symbol);
+  if (id == UString::npos) return;
+  for (const FormOccurrence* f = index_->FormsBegin(id); f != index_->FormsEnd(id); ++f) Insert(f->position);
+}
+
+bool PrunedText::Declares(DeclarationCheck check) {
+  UString name(DeclarationCheckName(check));
+  if (literal_) return Contains(current_, u"extrn " + name) || Contains(current_, u"extrn _" + name);
+  for (const TextSpan& span : index_->Declarations(check)) {
+    if (Alive(span.position, span.length)) return true;
+  }
+  return false;
+}
+
+bool PrunedText::MentionsSimpleListHelpers() {
+  static constexpr UStringView kHelpers = u"PB_SimpleList_";
+  if (literal_) return Contains(current_, kHelpers);
+  for (size_t at : index_->SimpleListHelpers()) {
+    if (Alive(at, kHelpers.size())) return true;
+  }
+  return false;
+}
+
+std::optional<size_t> PrunedText::FirstHeaderLine(const UString& library) {
+  auto found = library_ids_.find(library);
+  if (found == library_ids_.end()) return std::nullopt;
+  for (size_t at : index_->HeaderLines(found->second)) {
+    if (Alive(at, library.size() + 4)) return at;
+  }
+  return std::nullopt;
+}
+
+bool PrunedText::HasHeaderLine(const UString& library) {
+  if (!literal_ && !IsIdentifier(library)) UseLiteralText();
+  if (literal_) return Contains(current_, u"; " + library + u"\r\n");
+  return FirstHeaderLine(library).has_value();
+}
+
+void PrunedText::RemoveHeaderLine(const UString& library) {
+  if (!literal_ && !IsIdentifier(library)) UseLiteralText();
+  if (!literal_) {
+    std::optional<size_t> at = FirstHeaderLine(library);
+    if (!at) return;
+    // Taking out a line that does not begin a line could join its
+    // neighbours into a new form.
+    if (*at == 0 || original_[*at - 1] == u'\n') {
+      deletions_.push_back({*at, library.size() + 4});
+      return;
+    }
+    UseLiteralText();
+  }
+  UString header = u"; " + library + u"\r\n";
+  size_t hit = current_.find(header);
+  if (hit != UString::npos) current_.erase(hit, header.size());
+}
+
+bool PrunedText::OccursBehindEndFunctions(const UString& symbol) {
+  if (!literal_ && !IsIdentifier(symbol)) UseLiteralText();
+  if (literal_) {
+    size_t label = current_.find(kEndLabel);
+    size_t from = (label == UString::npos ? 0 : label + 1) + kEndOffset - 1;
+    return current_.find(symbol, from) != UString::npos;
+  }
+  size_t id = SymbolId(symbol);
+  const std::vector<size_t>* occurrences = id == UString::npos ? nullptr : index_->CleanUpOccurrences(id);
+  if (!occurrences) return false;
+  // No edit moves, makes or breaks the label, so the search starts 16
+  // characters behind it in the unedited text too. Without the label it
+  // starts at the 16th character of the text as it stands.
+  size_t label = index_->EndFunctionsLabel();
+  size_t taken_out = 0;
+  for (const Deletion& d : deletions_) taken_out += d.length;
+  for (size_t at : *occurrences) {
+    if (label != UString::npos) {
+      if (at < label + kEndOffset) continue;
+    } else if (at < kEndOffset - 1 + taken_out && CurrentPosition(at) < kEndOffset - 1) {
+      continue;  // only the first few characters need the edits counted
+    }
+    if (Alive(at, symbol.size())) return true;
+  }
+  return false;
+}
+
+UString PrunedText::Build() const {
+  std::vector<size_t> insertions = insertions_;
+  std::sort(insertions.begin(), insertions.end());
+  std::vector<Deletion> deletions = deletions_;
+  std::sort(deletions.begin(), deletions.end(),
+            [](const Deletion& a, const Deletion& b) { return a.position < b.position; });
+  UString out;
+  size_t removed = 0;
+  for (const Deletion& d : deletions) removed += d.length;
+  out.reserve(original_.size() + 2 * insertions.size() - std::min(removed, original_.size()));
+  size_t copied = 0;  // the unedited text before this is handled
+  size_t i = 0;
+  size_t j = 0;
+  while (i < insertions.size() || j < deletions.size()) {
+    bool insertion = j == deletions.size() || (i < insertions.size() && insertions[i] <= deletions[j].position);
+    size_t at = insertion ? insertions[i] : deletions[j].position;
+    if (at > copied) {
+      out.append(original_, copied, at - copied);
+      copied = at;
+    }
+    if (insertion) {
+      if (at == copied) out += u"; ";
+      ++i;
+    } else {
+      copied = std::max(copied, at + deletions[j].length);
+      ++j;
+    }
+  }
+  if (copied < original_.size()) out.append(original_, copied, UString::npos);
+  return out;
+}
+
+void PrunedText::UseLiteralText() {
+  if (literal_) return;
+  current_ = Build();
+  literal_ = true;
+  index_.reset();
+  insertions_.clear();
+  inserted_at_.clear();
+  deletions_.clear();
+}
+
+UString PrunedText::Take() {
+  if (literal_) return std::move(current_);
+  if (insertions_.empty() && deletions_.empty()) return std::move(original_);
+  return Build();
+}
+
+}  // namespace sparlin

@@ -1,0 +1,247 @@
+#include "pruning/reference_index.h"
+
+#include <algorithm>
+#include <array>
+
+#include "pruning/anchor_scan.h"
+
+namespace sparlin {
+namespace {
+
+constexpr int kCountOnly = -1;
+
+constexpr auto kNameChars = [] {
+  std::array<bool, 128> table{};
+  for (int c = 0; c < 128; ++c) {
+    table[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  }
+  return table;
+}();  // a counted form that removal never touches
+
+inline bool HasAt(UStringView text, size_t at, UStringView part) {
+  if (at > text.size() || text.size() - at < part.size()) return false;
+  for (size_t i = 0; i < part.size(); ++i) {
+    if (text[at + i] != part[i]) return false;
+  }
+  return true;
+}
+
+inline bool IsNameChar(char16_t c) {
+  return c < 128 && kNameChars[c];
+}
+
+size_t RunEnd(UStringView text, size_t from) {
+  while (from < text.size() && IsNameChar(text[from])) ++from;
+  return from;
+}
+
+constexpr UStringView kCheckNames[] = {u"PB_ScintillaGadget", u"PB_OpenWindow", u"SYS_AllocateArray",
+                                       u"PB_InitImage", u"PB_Runtime_AddInteger"};
+
+}  // namespace
+
+bool IsCleanUpLike(UStringView name) {
+  return name.substr(0, 6) == u"PB_End" || name.substr(0, 7) == u"PB_Free";
+}
+
+bool IsIdentifierChar(char16_t c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_';
+}
+
+bool IsIdentifier(UStringView text) {
+  if (text.empty()) return false;
+  for (char16_t c : text) {
+    if (!IsIdentifierChar(c)) return false;
+  }
+  return true;
+}
+
+UStringView DeclarationCheckName(DeclarationCheck check) { return kCheckNames[static_cast<size_t>(check)]; }
+
+ReferenceIndex::ReferenceIndex(UStringView text, const std::vector<UString>& symbols,
+                               const std::vector<UString>& libraries, const std::vector<UString>& suspect_leads,
+                               bool is_64_bit)
+    : is_64_bit_(is_64_bit),
+      symbol_ids_(symbols),
+      library_ids_(libraries),
+      suspects_(suspect_leads),
+      suspect_seen_(suspect_leads.size(), false),
+      references_(symbols.size(), 0),
+      headers_(libraries.size()),
+      is_clean_up_(symbols.size(), false),
+      clean_up_(symbols.size()) {
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    if (IsCleanUpLike(symbols[i])) {
+      is_clean_up_[i] = true;
+      if (std::find(clean_up_lengths_.begin(), clean_up_lengths_.end(), symbols[i].size()) == clean_up_lengths_.end()) {
+        clean_up_lengths_.push_back(symbols[i].size());
+      }
+    }
+  }
+  Scan(text);
+
+  // Group the removable forms by symbol, keeping text order within each.
+  form_offsets_.assign(symbols.size() + 1, 0);
+  for (const Found& f : found_) ++form_offsets_[f.symbol + 1];
+  for (size_t i = 1; i < form_offsets_.size(); ++i) form_offsets_[i] += form_offsets_[i - 1];
+  forms_.resize(found_.size());
+  std::vector<uint32_t> next(form_offsets_.begin(), form_offsets_.end() - 1);
+  for (const Found& f : found_) forms_[next[f.symbol]++] = {f.position, f.kind};
+  found_.clear();
+  found_.shrink_to_fit();
+}
+
+void ReferenceIndex::Scan(UStringView text) {
+  static constexpr AnchorPair kAnchors[] = {{u'C', u'A'}, {u'e', u'x'}, {u';', u' '}, {u'P', u'B'}};
+  ForEachAnchor(text, kAnchors, 4, [&](size_t at) {
+    switch (text[at]) {
+      case u'C':
+        OnCall(text, at);
+        break;
+      case u'e':
+        OnExtrn(text, at);
+        break;
+      case u'P':
+        OnPbName(text, at);
+        break;
+      default:
+        OnComment(text, at);
+        break;
+    }
+    return true;
+  });
+}
+
+void ReferenceIndex::Credit(UStringView symbol, size_t at, int kind) {
+  uint32_t id = symbol_ids_.Find(symbol);
+  if (id == NameTable::kAbsent) return;
+  ++references_[id];
+  if (kind != kCountOnly) found_.push_back({id, static_cast<FormKind>(kind), at});
+}
+
+// F, F + "_THREAD" and F + "_DOUBLE" are counted alike; only F itself is removed.
+void ReferenceIndex::CreditVariants(UStringView run, size_t at, int kind) {
+  Credit(run, at, kind);
+  for (UStringView variant : {UStringView(u"_THREAD"), UStringView(u"_DOUBLE")}) {
+    if (run.size() > variant.size() && run.substr(run.size() - variant.size()) == variant) {
+      Credit(run.substr(0, run.size() - variant.size()), at, kCountOnly);
+    }
+  }
+}
+
+// Marks a name that begins a symbol which is not an identifier: such a
+// symbol can have a reference form only where its leading identifier part
+// stands as the whole name at a form's place.
+void ReferenceIndex::NoteSuspect(UStringView run) {
+  if (suspect_seen_.empty()) return;
+  uint32_t id = suspects_.Find(run);
+  if (id != NameTable::kAbsent) suspect_seen_[id] = true;
+}
+
+void ReferenceIndex::OnCall(UStringView text, size_t at) {
+  if (!HasAt(text, at, u"CALL  ")) return;
+  size_t after = at + 6;
+  if (HasAt(text, after, u"_")) {
+    // "CALL  _" + F + "@" and its variants (32-bit).
+    size_t end = RunEnd(text, after + 1);
+    NoteSuspect(text.substr(after + 1, end - after - 1));
+    if (!is_64_bit_ && HasAt(text, end, u"@")) {
+      CreditVariants(text.substr(after + 1, end - after - 1), at, static_cast<int>(FormKind::kCallUnderscoreAt));
+    }
+    return;
+  }
+  if (!HasAt(text, after, u" ")) return;
+  after += 1;  // behind "CALL   "
+  if (HasAt(text, after, u"qword [")) {
+    size_t end = RunEnd(text, after + 7);
+    NoteSuspect(text.substr(after + 7, end - after - 7));
+    if (is_64_bit_ && HasAt(text, end, u"]\r\n")) {
+      Credit(text.substr(after + 7, end - after - 7), at, static_cast<int>(FormKind::kCallQword));
+    }
+    return;
+  }
+  if (HasAt(text, after, u"dword [_")) {
+    size_t end = RunEnd(text, after + 8);
+    UStringView run = text.substr(after + 8, end - after - 8);
+    NoteSuspect(run);
+    if (is_64_bit_) return;
+    if (HasAt(text, end, u"]\r\n")) Credit(run, at, static_cast<int>(FormKind::kCallDword));
+    if (HasAt(text, end, u"@")) {
+      // Removed with the calls, but never counted.
+      uint32_t id = symbol_ids_.Find(run);
+      if (id != NameTable::kAbsent) found_.push_back({id, FormKind::kCallDwordAt, at});
+    }
+    return;
+  }
+  size_t end = RunEnd(text, after);
+  UStringView run = text.substr(after, end - after);
+  NoteSuspect(run);
+  if (!HasAt(text, end, u"\r\n")) return;
+  if (is_64_bit_) {
+    CreditVariants(run, at, static_cast<int>(FormKind::kCall));
+  } else {
+    Credit(run, at, static_cast<int>(FormKind::kCall));
+  }
+}
+
+void ReferenceIndex::OnExtrn(UStringView text, size_t at) {
+  if (!HasAt(text, at, u"extrn ")) return;
+  size_t start = at + 6;
+  size_t end = RunEnd(text, start);
+  UStringView run = text.substr(start, end - start);
+  NoteSuspect(run);
+  if (!run.empty() && run[0] == u'_') NoteSuspect(run.substr(1));
+
+  for (size_t c = 0; c < static_cast<size_t>(DeclarationCheck::kCount); ++c) {
+    UStringView name = kCheckNames[c];
+    if (run.substr(0, name.size()) == name) checks_[c].push_back({at, 6 + name.size()});
+    if (run.size() > name.size() && run[0] == u'_' && run.substr(1, name.size()) == name) {
+      checks_[c].push_back({at, 7 + name.size()});
+    }
+  }
+
+  if (HasAt(text, end, u"\r\n")) {
+    if (is_64_bit_) {
+      CreditVariants(run, at, static_cast<int>(FormKind::kExtrn));
+    } else {
+      Credit(run, at, static_cast<int>(FormKind::kExtrn));
+      if (run.size() > 1 && run[0] == u'_') Credit(run.substr(1), at, kCountOnly);  // "extrn _F\r\n"
+    }
+  } else if (!is_64_bit_ && HasAt(text, end, u"@") && run.size() > 1 && run[0] == u'_') {
+    CreditVariants(run.substr(1), at, static_cast<int>(FormKind::kExtrnUnderscoreAt));
+  }
+}
+
+const std::vector<size_t>* ReferenceIndex::CleanUpOccurrences(size_t symbol) const {
+  return is_clean_up_[symbol] ? &clean_up_[symbol] : nullptr;
+}
+
+void ReferenceIndex::OnPbName(UStringView text, size_t at) {
+  // Most "PB" are runtime names that none of these concern: the fourth
+  // character tells.
+  if (text.size() - at < 4 || text[at + 2] != u'_') return;
+  char16_t fourth = text[at + 3];
+  if (fourth == u'S') {
+    if (HasAt(text, at, u"PB_SimpleList_")) simple_list_helpers_.push_back(at);
+    return;
+  }
+  if (fourth != u'E' && fourth != u'F') return;
+  if (end_label_ == std::u16string::npos && HasAt(text, at, u"PB_EndFunctions:\r\n")) end_label_ = at;
+  if (clean_up_lengths_.empty() || !(HasAt(text, at, u"PB_End") || HasAt(text, at, u"PB_Free"))) return;
+  UStringView run = text.substr(at, RunEnd(text, at) - at);
+  for (size_t length : clean_up_lengths_) {
+    if (length > run.size()) continue;
+    uint32_t id = symbol_ids_.Find(run.substr(0, length));
+    if (id != NameTable::kAbsent && is_clean_up_[id]) clean_up_[id].push_back(at);
+  }
+}
+
+void ReferenceIndex::OnComment(UStringView text, size_t at) {
+  size_t start = at + 2;
+  size_t end = RunEnd(text, start);
+  if (end == start || !HasAt(text, end, u"\r\n")) return;
+  uint32_t id = library_ids_.Find(text.substr(start, end - start));
+  if (id != NameTable::kAbsent) headers_[id].push_back(at);
+}
+
+}  // namespace sparlin

@@ -1,0 +1,122 @@
+// One pass over the assembly text that finds every reference form of every
+// library symbol (the counted forms, summed per symbol, and the positions of
+// the declaration and call forms that removal comments out), the header lines
+// "; " + library + "\r\n", the "extrn" lines that the keep rules ask for,
+// and the texts that the two-symbol rule and the SimpleList rule search for:
+// "PB_EndFunctions:\r\n", clean-up symbols anywhere, "PB_SimpleList_".
+//
+// Only symbols and library names made of identifier characters
+// [A-Za-z0-9_] are indexed: for them a form is a fixed text around a maximal
+// identifier run, so one look-up per run finds every form, and no form can
+// begin inside another.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "pruning/name_table.h"
+#include "text/ustring.h"
+
+namespace sparlin {
+
+bool IsIdentifierChar(char16_t c);
+bool IsIdentifier(UStringView text);
+// Begins with "PB_End" or "PB_Free": a symbol that the two-symbol rule looks
+// for behind "PB_EndFunctions:".
+bool IsCleanUpLike(UStringView name);
+
+// The forms that removal comments out (see reference_forms.h).
+enum class FormKind : uint8_t {
+  kExtrn,                 // "extrn F\r\n"
+  kCall,                  // "CALL   F\r\n"
+  kCallQword,             // "CALL   qword [F]\r\n"        (64-bit)
+  kExtrnUnderscoreAt,     // "extrn _F@"                   (32-bit)
+  kCallUnderscoreAt,      // "CALL  _F@"                   (32-bit)
+  kCallDwordAt,           // "CALL   dword [_F@"           (32-bit)
+  kCallDword,             // "CALL   dword [_F]\r\n"       (32-bit)
+};
+
+struct FormOccurrence {
+  size_t position;
+  FormKind kind;
+};
+
+// "extrn " + name or "extrn _" + name, for the names that decide whether a
+// start-up symbol must stay.
+enum class DeclarationCheck : uint8_t {
+  kScintillaGadget,
+  kOpenWindow,
+  kAllocateArray,
+  kInitImage,
+  kRuntimeAddInteger,
+  kCount
+};
+UStringView DeclarationCheckName(DeclarationCheck check);
+
+struct TextSpan {
+  size_t position;
+  size_t length;
+};
+
+class ReferenceIndex {
+ public:
+  // `symbols` and `libraries` must be identifiers; `suspect_leads` are the
+  // leading identifier parts of the symbols that are not. The text and the
+  // names must outlive the index.
+  ReferenceIndex(UStringView text, const std::vector<UString>& symbols, const std::vector<UString>& libraries,
+                 const std::vector<UString>& suspect_leads, bool is_64_bit);
+
+  // Sum over the counted forms of symbols[i].
+  int64_t References(size_t symbol) const { return references_[symbol]; }
+  // suspect_leads[i] stood as a whole name where a reference form's symbol stands.
+  bool SuspectSeen(size_t lead) const { return suspect_seen_[lead]; }
+  // The removable forms of symbols[i], in text order.
+  const FormOccurrence* FormsBegin(size_t symbol) const { return forms_.data() + form_offsets_[symbol]; }
+  const FormOccurrence* FormsEnd(size_t symbol) const { return forms_.data() + form_offsets_[symbol + 1]; }
+  // Positions of "; " + libraries[i] + "\r\n", in text order.
+  const std::vector<size_t>& HeaderLines(size_t library) const { return headers_[library]; }
+  const std::vector<TextSpan>& Declarations(DeclarationCheck check) const {
+    return checks_[static_cast<size_t>(check)];
+  }
+  // The first "PB_EndFunctions:\r\n"; npos without one.
+  size_t EndFunctionsLabel() const { return end_label_; }
+  // Every occurrence of symbols[i] as a part of the text, for the symbols
+  // that begin with "PB_End" or "PB_Free"; null for the others.
+  const std::vector<size_t>* CleanUpOccurrences(size_t symbol) const;
+  const std::vector<size_t>& SimpleListHelpers() const { return simple_list_helpers_; }
+
+ private:
+  void Scan(UStringView text);
+  void OnCall(UStringView text, size_t at);
+  void OnExtrn(UStringView text, size_t at);
+  void OnComment(UStringView text, size_t at);
+  void OnPbName(UStringView text, size_t at);
+  void NoteSuspect(UStringView run);
+  void Credit(UStringView symbol, size_t at, int kind);
+  void CreditVariants(UStringView run, size_t at, int kind);
+
+  bool is_64_bit_;
+  NameTable symbol_ids_;
+  NameTable library_ids_;
+  NameTable suspects_;
+  std::vector<bool> suspect_seen_;
+  std::vector<int64_t> references_;
+  struct Found {
+    uint32_t symbol;
+    FormKind kind;
+    size_t position;
+  };
+  std::vector<Found> found_;
+  std::vector<uint32_t> form_offsets_;
+  std::vector<FormOccurrence> forms_;
+  std::vector<std::vector<size_t>> headers_;
+  std::vector<TextSpan> checks_[static_cast<size_t>(DeclarationCheck::kCount)];
+  size_t end_label_ = std::u16string::npos;
+  std::vector<size_t> simple_list_helpers_;
+  std::vector<bool> is_clean_up_;                // by symbol
+  std::vector<std::vector<size_t>> clean_up_;  // by symbol: occurrences
+  std::vector<size_t> clean_up_lengths_;
+};
+
+}  // namespace sparlin
