@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "pruning/library_file.h"
+#include "pruning/library_files.h"
 #include "pruning/pruned_text.h"
 #include "text/text_ops.h"
 
@@ -64,7 +64,8 @@ class UncalledRemoval {
       : libraries_(libraries), text_(std::move(text), settings.is_64_bit), settings_(settings), io_(io) {}
 
   UString Run(UStringView library_folder) {
-    table_ = ParseLibraryFiles(libraries_, library_folder, io_);
+    table_ = ParseLibraryFiles(libraries_, library_folder, io_.read_file,
+                               DeclaredRuntimeNames(text_.Unedited(), settings_.is_64_bit));
     io_.progress(50);
     Count();
     Report();
@@ -198,21 +199,6 @@ class UncalledRemoval {
 
 }  // namespace
 
-LibraryTable ParseLibraryFiles(const std::vector<UString>& libraries, UStringView library_folder,
-                               const PruningIo& io) {
-  LibraryTable table;
-  for (const UString& name : libraries) {
-    std::string bytes;
-    if (!io.read_file(UString(library_folder) + name, bytes)) continue;
-    for (const UString& function : LibraryFunctionNames(bytes)) {
-      FunctionTable& functions = table[name];
-      UString symbol = u"PB_" + function;
-      if (!functions.Find(symbol)) functions[symbol] = 0;
-    }
-  }
-  return table;
-}
-
 void DropLibrary(UStringView library, UString& text, UString& removed_libraries_text,
                  std::vector<UString>& libraries) {
   UString header = u"; " + UString(library) + u"\r\n";
@@ -235,7 +221,10 @@ UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& librari
   settings.dpi_aware_switch = ctx.state.source.Switches.DpiAware;
   settings.remove_plugins_by_extension = ctx.OptionOn(Option::ImgPlugin);
   PruningIo io;
-  io.read_file = [&ctx](const UString& path, std::string& bytes) { return ctx.files.ReadWholeFile(path, bytes); };
+  io.read_file = [&ctx](const UString& path, std::string& bytes) {
+    int64_t size = ctx.files.FileSize(path);
+    return size >= 0 && size <= kMaxLibraryFileBytes && ctx.files.ReadWholeFile(path, bytes);
+  };
   io.log = [&ctx](const UString& item) { ctx.log.Append(item); };
   io.progress = [&ctx](int percent) { ctx.host.SetProgress(percent); };
   io.beep = [&ctx] { ctx.host.PlayTone(800, 50); };

@@ -47,9 +47,4 @@ UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& librari
 void DropLibrary(UStringView library, UString& text, UString& removed_libraries_text,
                  std::vector<UString>& libraries);
 
-// Reads the library files of `libraries` (in list order) into a table of
-// symbols with CallCount 0. Unreadable files are skipped.
-LibraryTable ParseLibraryFiles(const std::vector<UString>& libraries, UStringView library_folder,
-                               const PruningIo& io);
-
 }  // namespace sparlin

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "asm_format/reference_forms.h"
+#include "pruning/library_files.h"
 #include "text/text_ops.h"
 
 namespace sparlin::oracle {
@@ -139,7 +140,8 @@ class UncalledRemoval {
       : libraries_(libraries), text_(std::move(text)), settings_(settings), io_(io) {}
 
   UString Run(UStringView library_folder) {
-    table_ = ParseLibraryFiles(libraries_, library_folder, io_);
+    table_ = ParseLibraryFiles(libraries_, library_folder, io_.read_file,
+                               DeclaredRuntimeNames(text_, settings_.is_64_bit));
     io_.progress(50);
     Count();
     Report();

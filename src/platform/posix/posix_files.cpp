@@ -33,6 +33,8 @@ int64_t FileSize(UStringView path) {
   struct stat st;
   if (::stat(NativePath(path).c_str(), &st) != 0) return kFileMissing;
   if (S_ISDIR(st.st_mode)) return kFileIsFolder;
+  // Devices, pipes and sockets are no files: reading one may never end.
+  if (!S_ISREG(st.st_mode)) return kFileMissing;
   return static_cast<int64_t>(st.st_size);
 }
 

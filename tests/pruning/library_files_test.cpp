@@ -1,6 +1,9 @@
-#include "pruning/library_file.h"
+#include "pruning/library_files.h"
 
 #include <gtest/gtest.h>
+
+#include "pruning/uncalled_removal.h"
+#include "support/fake_host.h"
 
 namespace sparlin {
 namespace {
@@ -40,6 +43,39 @@ TEST(LibraryFileTest, NamesBetweenTheFirstTwoMarkerLinesSurviveTheNoise) {
   EXPECT_EQ(LibraryFunctionNames(bytes),
             (std::vector<UString>{u"OpenConsole", u"PrintN", u"ABC", u"ZY.", u"ZYX!", u"X4BIL", u"ABC", u"ConsoleInput", u"SpacedOut",
                                   u"lowerCase", u"OpenConsole"}));
+}
+
+// Short capital names are noise unless the assembly declares them in one of
+// the counted declaration forms of its bitness.
+TEST(LibraryFileTest, ADeclaredShortCapitalNameIsARealName) {
+  const std::string bytes = "ERUP\0NaN\0AAA\0Sin\0ERUP\0"s;
+  struct Case {
+    const char16_t* text;
+    bool is_64_bit;
+    std::vector<UString> names;
+  };
+  for (const Case& c : {Case{u"extrn PB_NaN\r\n", true, {u"NaN", u"Sin"}},
+                        Case{u"; extrn PB_NaN_DOUBLE\r\n", true, {u"NaN", u"Sin"}},
+                        Case{u"extrn _PB_NaN@0\r\n", false, {u"NaN", u"Sin"}},
+                        Case{u"extrn _PB_NaN_THREAD@4\r\n", false, {u"NaN", u"Sin"}},
+                        Case{u"extrn _PB_NaN@0\r\n", true, {u"Sin"}},
+                        Case{u"CALL   PB_NaN\r\nextrn PB_NaNx\r\n", true, {u"Sin"}}}) {
+    EXPECT_EQ(LibraryFunctionNames(bytes, DeclaredRuntimeNames(c.text, c.is_64_bit)), c.names) << EncodeUtf8(c.text);
+  }
+}
+
+// Header names that are not bare file names, and files too large to be
+// library files, are never read.
+TEST(LibraryFileTest, OnlyBareNamesAndFilesOfSaneSizeAreRead) {
+  testing::InMemoryBuild build;
+  const UString folder = u"C:\\PB\\PureLibraries\\";
+  const std::string library = "ERUP\0Sin\0ERUP\0"s;
+  for (const char16_t* name : {u"Math", u"..\\..\\x\\evil", u"sub/Lib", u"C:Lib"}) build.files.Write(folder + name, library);
+  build.files.Write(folder + u"Big", library + std::string(kMaxLibraryFileBytes, 'x'));
+  std::vector<UString> libraries = {u"..\\..\\x\\evil", u"Big", u"C:Lib", u"Math", u"sub/Lib"};
+  RemoveUncalledLibraries(build.ctx, libraries, u"extrn PB_Sin\r\nCALL   PB_Sin\r\n", folder);
+  std::string log = build.LogUtf8();
+  EXPECT_EQ(log.substr(0, log.find("\r\n\r\n\t\t\tPB_Sin")), "\t\xc2\xb7  Called PB Functions\r\n\r\n\t\tMath: 1");
 }
 
 }  // namespace

@@ -1,0 +1,124 @@
+#include "pruning/library_files.h"
+
+#include "text/text_ops.h"
+
+namespace sparlin {
+namespace {
+
+bool IsLineEnd(char c) { return c == '\n' || c == '\r' || c == '\0'; }
+
+// Short all-capital runs such as "AAA", "XY" or "QQ!" are symbol-table noise,
+// not names: a candidate beginning with a capital letter is dropped when,
+// without blanks, it holds nothing but that letter plus at most one other
+// character, or two when the last is "!" or "?".
+void ApplyCapitalRule(UString& candidate, const DeclaredRuntimeNames& declared) {
+  if (declared.Contains(candidate)) return;
+  for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
+    if (candidate.empty() || candidate.front() != letter) continue;
+    candidate = ReplaceAll(candidate, u" ", u"");
+    size_t length = candidate.size();
+    size_t same = 0;
+    for (char16_t c : candidate) same += (c == letter);
+    bool ends_in_mark = !candidate.empty() && (candidate.back() == u'!' || candidate.back() == u'?');
+    if (length == same || length == same + 1 || (length == same + 2 && ends_in_mark)) candidate.clear();
+  }
+}
+
+}  // namespace
+
+std::vector<std::string_view> SplitLibraryLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    if (!IsLineEnd(bytes[i])) {
+      ++i;
+      continue;
+    }
+    lines.push_back(bytes.substr(start, i - start));
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = ++i;
+  }
+  if (start < bytes.size()) lines.push_back(bytes.substr(start));
+  return lines;
+}
+
+UString CleanLibraryCandidate(UString candidate, const DeclaredRuntimeNames& declared) {
+  if (StartsWith(candidate, u"4BIL")) return UString();
+  UString kept;
+  for (char16_t c : candidate) {
+    if (c > 31) kept.push_back(c);
+  }
+  candidate = kept;
+  if (candidate.empty() || candidate.front() == u'@' || candidate.back() == u'@') return UString();
+  for (int round = 0; round < 2; ++round) {
+    ApplyCapitalRule(candidate, declared);
+    if (!candidate.empty() && (candidate.front() == u'!' || candidate.front() == u'?')) candidate.clear();
+    candidate = TrimBlanks(candidate);
+  }
+  if (!candidate.empty() && candidate.front() == u'(') return UString();
+  return candidate;
+}
+
+std::vector<UString> LibraryFunctionNames(std::string_view bytes, const DeclaredRuntimeNames& declared) {
+  std::vector<UString> names;
+  int markers = 0;
+  for (std::string_view raw : SplitLibraryLines(bytes)) {
+    UString line = TrimBlanks(DecodeUtf8(raw));
+    if (Contains(line, u"ERUP")) {
+      if (markers < 2) ++markers;
+      continue;
+    }
+    if (markers != 1) continue;
+    UString name = CleanLibraryCandidate(line, declared);
+    if (!name.empty()) names.push_back(name);
+  }
+  return names;
+}
+
+DeclaredRuntimeNames::DeclaredRuntimeNames(UStringView text, bool is_64_bit) {
+  constexpr UStringView kExtrn = u"extrn ";
+  for (size_t at = text.find(kExtrn); at != UStringView::npos; at = text.find(kExtrn, at + 1)) {
+    UStringView rest = text.substr(at + kExtrn.size());
+    UStringView line = rest.substr(0, rest.find(u"\r\n"));
+    bool ends_line = line.size() < rest.size();
+    if (is_64_bit) {
+      if (ends_line) Add(line);  // "extrn PB_F\r\n"
+      continue;
+    }
+    if (ends_line) Add(line);  // "extrn PB_F\r\n" and "extrn _PB_F\r\n"
+    size_t decoration = line.find(u'@');
+    if (decoration != UStringView::npos) Add(line.substr(0, decoration));  // "extrn _PB_F@"
+  }
+}
+
+void DeclaredRuntimeNames::Add(UStringView symbol) {
+  if (StartsWith(symbol, u"_")) symbol.remove_prefix(1);
+  if (!StartsWith(symbol, u"PB_")) return;
+  symbol.remove_prefix(3);
+  names_.insert(UString(symbol));
+  for (UStringView variant : {UStringView(u"_THREAD"), UStringView(u"_DOUBLE")}) {
+    if (EndsWith(symbol, variant)) names_.insert(UString(symbol.substr(0, symbol.size() - variant.size())));
+  }
+}
+
+bool IsBareLibraryName(UStringView name) {
+  return !name.empty() && name.find_first_of(u"\\/:") == UStringView::npos && !Contains(name, u"..");
+}
+
+LibraryTable ParseLibraryFiles(const std::vector<UString>& libraries, UStringView library_folder,
+                               const LibraryFileReader& read_file, const DeclaredRuntimeNames& declared) {
+  LibraryTable table;
+  for (const UString& name : libraries) {
+    std::string bytes;
+    if (!IsBareLibraryName(name) || !read_file(UString(library_folder) + name, bytes)) continue;
+    for (const UString& function : LibraryFunctionNames(bytes, declared)) {
+      FunctionTable& functions = table[name];
+      UString symbol = u"PB_" + function;
+      if (!functions.Find(symbol)) functions[symbol] = 0;
+    }
+  }
+  return table;
+}
+
+}  // namespace sparlin
