@@ -20,14 +20,14 @@ void ShowFileError(BuildContext& ctx, const UString& text) { ctx.host.ShowMessag
 
 }  // namespace
 
-int RewriteAssemblyFile(BuildContext& ctx) {
+void RewriteAssemblyFile(BuildContext& ctx) {
   AsmPassOptions options = ReadAsmPassOptions(ctx.host);
   const UString asm_path = ctx.state.globals.AsmPath;
 
   std::optional<std::vector<UString>> lines = ReadAssemblyLines(ctx.files, asm_path);
   if (!lines) {
     ShowFileError(ctx, ReadingFailedText(asm_path));
-    return 0;
+    return;
   }
 
   AsmValues& assembly = ctx.state.assembly;
@@ -37,7 +37,7 @@ int RewriteAssemblyFile(BuildContext& ctx) {
   if (result.failed) {
     // The rewritten text did not fit in memory; the file keeps its content.
     ShowFileError(ctx, WritingFailedText(asm_path));
-    return 0;
+    return;
   }
   ctx.host.SetProgress(37);
 
@@ -60,7 +60,6 @@ int RewriteAssemblyFile(BuildContext& ctx) {
 
   text += u"\r\n";
   if (!ctx.files.SafeReplaceFile(asm_path, EncodeUtf8(text))) ShowFileError(ctx, WritingFailedText(asm_path));
-  return 0;
 }
 
 }  // namespace sparlin

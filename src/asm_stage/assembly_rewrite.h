@@ -7,7 +7,7 @@
 
 namespace sparlin {
 
-// Always returns 0; failures are shown as messages and never stop the build.
-int RewriteAssemblyFile(BuildContext& ctx);
+// Failures are shown as messages and never stop the build.
+void RewriteAssemblyFile(BuildContext& ctx);
 
 }  // namespace sparlin
