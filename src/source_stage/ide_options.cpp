@@ -32,31 +32,30 @@ void ReadSwitchLines(UStringView text, IdeOptions& options) {
   }
 }
 
-// The counters are taken as the IDE stored them, not incremented.
+// A counter constant: "; Enable..." gives the stored value (taken as the IDE
+// stored it, not incremented), "; Disable..." gives 1 and fills in 0.
+void FillCounterConstant(IdeOptions& options, UStringView enable_line, size_t value_offset, UStringView disable_line,
+                         UStringView constant, int64_t& counter) {
+  UString& text = options.working_text;
+  size_t at = text.find(enable_line);
+  if (at != UString::npos) {
+    counter = LeadingInteger(ValueAfter(text, at, value_offset));
+    text = ReplaceAllNoCase(text, constant, ToDecimal(counter));
+    options.constants_filled = true;
+  }
+  if (Contains(text, disable_line)) {
+    counter = 1;
+    text = ReplaceAllNoCase(text, constant, u"0");
+    options.constants_filled = true;
+  }
+}
+
 void FillEditorConstants(IdeOptions& options) {
   UString& text = options.working_text;
-  size_t at = text.find(u"; EnableCompileCount");
-  if (at != UString::npos) {
-    options.compile_count = LeadingInteger(ValueAfter(text, at, 23));
-    text = ReplaceAllNoCase(text, kCompileCountConstant, ToDecimal(options.compile_count));
-    options.constants_filled = true;
-  }
-  if (Contains(text, u"; DisableCompileCount")) {
-    options.compile_count = 1;
-    text = ReplaceAllNoCase(text, kCompileCountConstant, u"0");
-    options.constants_filled = true;
-  }
-  at = text.find(u"; EnableBuildCount");
-  if (at != UString::npos) {
-    options.build_count = LeadingInteger(ValueAfter(text, at, 21));
-    text = ReplaceAllNoCase(text, kBuildCountConstant, ToDecimal(options.build_count));
-    options.constants_filled = true;
-  }
-  if (Contains(text, u"; DisableBuildCount")) {
-    options.build_count = 1;
-    text = ReplaceAllNoCase(text, kBuildCountConstant, u"0");
-    options.constants_filled = true;
-  }
+  FillCounterConstant(options, u"; EnableCompileCount", 23, u"; DisableCompileCount", kCompileCountConstant,
+                      options.compile_count);
+  FillCounterConstant(options, u"; EnableBuildCount", 21, u"; DisableBuildCount", kBuildCountConstant,
+                      options.build_count);
   if (Contains(text, u"; EnableExeConstant")) {
     options.exe_constant = 1;
     text = ReplaceAllNoCase(text, kExeConstant, u"1");
