@@ -214,7 +214,9 @@ TEST(SparlinWindows, SettingsWindowLayoutGroupRulesAndSavingOnClose) {
             "16 22 23 24 25 26 27 28 29 30 31 33 34 36 37 ");
 
   // Edits, then the Close button: hidden, saved, main window usable again.
-  SendMessageW(app.SettingsControl(18), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L" _Mine "));
+  // The Suffix field takes no character that a file name may not hold.
+  SendMessageW(app.SettingsControl(18), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L" _M/i\\n:e*?\"<>| "));
+  EXPECT_EQ(Text(app.SettingsControl(18)), L" _Mine ");
   SendMessageW(app.SettingsControl(30), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12"));
   Click(app.SettingsControl(37));
   EXPECT_FALSE(IsWindowVisible(settings));

@@ -8,6 +8,7 @@
 
 #include "app/win32/app.h"
 #include "app/win32/window_common.h"
+#include "core/build_paths.h"
 #include "text/text_ops.h"
 
 namespace sparlin::win32 {
@@ -107,6 +108,22 @@ void LoadOptionControls(const OptionValues& values) {
   }
 }
 
+// The Suffix becomes part of a file name: characters that no file name may
+// hold are taken out as they are typed or pasted.
+void DropCharactersNotAllowedInFileNames(HWND field) {
+  int length = GetWindowTextLengthW(field);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(field, text.data(), length + 1)));
+  std::wstring kept;
+  for (wchar_t c : text) {
+    char16_t unit = static_cast<char16_t>(c);
+    if (!HasCharacterNotAllowedInFileName(UStringView(&unit, 1))) kept.push_back(c);
+  }
+  if (kept == text) return;
+  SetWindowTextW(field, kept.c_str());
+  SendMessageW(field, EM_SETSEL, kept.size(), kept.size());
+}
+
 // The subclass's reference data is the application.
 LRESULT CALLBACK SettingsWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                     DWORD_PTR app) {
@@ -124,6 +141,10 @@ LRESULT CALLBACK SettingsWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPAR
 LRESULT CALLBACK SettingsEventProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
+      if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == kControlSuffixField) {
+        DropCharactersNotAllowedInFileNames(reinterpret_cast<HWND>(lparam));
+        return 0;
+      }
       if (HIWORD(wparam) == BN_CLICKED) {
         int control = LOWORD(wparam);
         if (IsGroup(control)) {
