@@ -1,50 +1,45 @@
 #include "source_stage/macro_removal.h"
 
-#include "pipeline/text_builder.h"
 #include "platform/platform.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
+#include "source_stage/working_text.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
   MacroRemovalResult result;
-  TextBuilder builder = TextBuilderNew();
-  if (!builder) return result;
-
-  // The table is in file order; the cuts run from its back, from the end of
-  // the text towards its start, so the recorded offsets stay valid.
-  std::vector<DefinitionBlock> table;
+  WorkingTextBuilder builder;
+  std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  size_t offset = 0;
   for (const UString& raw : lines) {
-    UString line = TrimBlanks(raw);
-    if (UStringView(line).substr(0, 6) == u"Macro ") {
+    UStringView line = TrimBlanksView(raw);
+    size_t offset = builder.Size();
+    if (line.substr(0, 6) == u"Macro ") {
       table.push_back({DefinitionName(line), offset, std::nullopt});
       current = table.size() - 1;
     } else if (OpensBlock(line, u"Macro", u" \t")) {
       // A block that is not taken (tab-indented, or a tab after the keyword)
       // owns the next end line, so no recorded block may take it.
       current.reset();
-    } else if (UStringView(line).substr(0, 6) == u"EndMac" && current && !table[*current].end) {
+    } else if (line.substr(0, 6) == u"EndMac" && current && !table[*current].end) {
       // Only an open block is closed, so an end line never stretches a
       // finished block over the code that follows it.
       table[*current].end = offset + line.size();
     }
-    TextBuilderAppend(builder, line + u"\r\n");
-    offset += line.size() + 2;
+    builder.AddLine(line);
   }
-  bool failed = TextBuilderFailed(builder);
-  UString text = failed ? UString() : TextBuilderText(builder);
-  TextBuilderFree(builder);
-  if (failed) return result;
+  std::optional<UString> text = builder.Finish();
+  if (!text) return result;
 
-  for (auto entry = table.rbegin(); entry != table.rend(); ++entry) {
-    if (entry->end) CutBlock(text, entry->start, *entry->end);
+  std::vector<BlockCut> cuts;
+  for (const DefinitionBlock& entry : table) {
+    if (entry.end) cuts.push_back({entry.start, *entry.end});
   }
+  CutBlocks(*text, cuts);
   result.ok = true;
-  result.text = std::move(text);
+  result.text = std::move(*text);
   result.count = table.size();
   for (const DefinitionBlock& entry : table) result.names.push_back(entry.name);
   return result;

@@ -1,11 +1,10 @@
 #include "source_stage/procedure_removal.h"
 
-#include <algorithm>
-
-#include "pipeline/text_builder.h"
 #include "platform/platform.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
+#include "source_stage/procedure_references.h"
+#include "source_stage/working_text.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -26,26 +25,16 @@ LineKind ClassifyLine(UStringView line) {
   return LineKind::kOther;
 }
 
-// References to `name` in the lower-case text, less the definition line.
-int64_t CountUses(UStringView lower_text, UStringView name) {
-  UString n = ToLower(name);
-  size_t count = CountOccurrences(lower_text, n + u"(") + CountOccurrences(lower_text, u"@" + n + u"(") +
-                 CountOccurrences(lower_text, n + u" (") + CountOccurrences(lower_text, u"@" + n + u" (");
-  return static_cast<int64_t>(count) - 1;
-}
-
 }  // namespace
 
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines) {
   ProcedureRemovalResult result;
-  TextBuilder builder = TextBuilderNew();
-  if (!builder) return result;
-
-  std::vector<DefinitionBlock> table;  // in file order; cut from the back
+  WorkingTextBuilder builder;
+  std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  size_t offset = 0;
   for (const UString& raw : lines) {
-    UString line = TrimBlanks(raw);
+    UStringView line = TrimBlanksView(raw);
+    size_t offset = builder.Size();
     switch (ClassifyLine(line)) {
       case LineKind::kDefinition:
         table.push_back({DefinitionName(line), offset, std::nullopt});
@@ -68,25 +57,27 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>&
         if (OpensBlock(line, u"Procedure", u" \t.$CD")) current.reset();
         break;
     }
-    TextBuilderAppend(builder, line + u"\r\n");
-    offset += line.size() + 2;
+    builder.AddLine(line);
   }
-  bool failed = TextBuilderFailed(builder);
-  UString text = failed ? UString() : TextBuilderText(builder);
-  TextBuilderFree(builder);
-  if (failed) return result;
+  std::optional<UString> text = builder.Finish();
+  if (!text) return result;
 
   // The counts use the text as read, not as cut: a procedure that only
-  // removed procedures call stays.
-  const UString lower_text = ToLower(text);
-  for (auto entry = table.rbegin(); entry != table.rend(); ++entry) {
-    if (!entry->end || CountUses(lower_text, entry->name) != 0) continue;
-    result.removed.push_back(entry->name);
-    CutBlock(text, entry->start, *entry->end);
+  // removed procedures call stays. The definition line is one of the
+  // references counted.
+  std::vector<UString> names;
+  names.reserve(table.size());
+  for (const DefinitionBlock& entry : table) names.push_back(entry.name);
+  std::vector<int64_t> references = CountProcedureReferences(*text, names);
+  std::vector<BlockCut> cuts;
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (!table[i].end || references[i] - 1 != 0) continue;
+    result.removed.push_back(table[i].name);
+    cuts.push_back({table[i].start, *table[i].end});
   }
-  std::reverse(result.removed.begin(), result.removed.end());  // back into file order
+  CutBlocks(*text, cuts);
   result.ok = true;
-  result.text = std::move(text);
+  result.text = std::move(*text);
   return result;
 }
 
