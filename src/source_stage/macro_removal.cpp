@@ -8,6 +8,8 @@
 
 namespace sparlin {
 
+using namespace std::string_view_literals;
+
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
   MacroRemovalResult result;
   WorkingTextBuilder builder;
@@ -16,14 +18,14 @@ MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
   for (const UString& raw : lines) {
     UStringView line = TrimBlanksView(raw);
     size_t offset = builder.Size();
-    if (line.substr(0, 6) == u"Macro ") {
+    if (line.substr(0, 6) == u"Macro "sv) {
       table.push_back({DefinitionName(line), offset, std::nullopt});
       current = table.size() - 1;
-    } else if (OpensBlock(line, u"Macro", u" \t")) {
+    } else if (OpensBlock(line, u"Macro"sv, u" \t"sv)) {
       // A block that is not taken (tab-indented, or a tab after the keyword)
       // owns the next end line, so no recorded block may take it.
       current.reset();
-    } else if (line.substr(0, 6) == u"EndMac" && current && !table[*current].end) {
+    } else if (line.substr(0, 6) == u"EndMac"sv && current && !table[*current].end) {
       // Only an open block is closed, so an end line never stretches a
       // finished block over the code that follows it.
       table[*current].end = offset + line.size();

@@ -1,5 +1,8 @@
 #include "source_stage/procedure_references.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 
 #include "text/text_ops.h"
@@ -11,29 +14,48 @@ constexpr int32_t kNone = -1;
 
 // The lower-case names written backwards in a trie, so that the text can be
 // read backwards from every "(" and each name that ends there is met once.
-// Edges live in one open-addressing table keyed by (node, character).
+// The children of a node lie side by side in ascending order of their
+// characters; the first two steps of a walk over ASCII characters go through
+// tables, as nearly every walk takes them.
 class ReversedNameTrie {
  public:
   explicit ReversedNameTrie(const std::vector<UString>& names) {
-    size_t edges = 1;
-    for (const UString& name : names) edges += name.size();
-    size_t capacity = 16;
-    while (capacity < edges * 2) capacity *= 2;
-    keys_.assign(capacity, kEmptyKey);
-    children_.assign(capacity, kNone);
-    mask_ = capacity - 1;
-    word_of_node_.push_back(kNone);  // the root
-
-    name_word_.reserve(names.size());
+    std::vector<UString> reversed;
+    reversed.reserve(names.size());
     for (const UString& name : names) {
+      UString r = ToLower(name);
+      std::reverse(r.begin(), r.end());
+      reversed.push_back(std::move(r));
+    }
+    std::vector<UString> sorted = reversed;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    Build(sorted);
+
+    // The first two steps of a walk go through tables for ASCII characters.
+    root_ascii_.assign(kAscii, kNone);
+    second_ascii_.assign(kAscii * kAscii, kNone);
+    const Node& root = nodes_[0];
+    for (int32_t child = root.first_child; child < root.first_child + static_cast<int32_t>(root.child_count); ++child) {
+      Node& first = nodes_[static_cast<size_t>(child)];
+      if (first.ch >= kAscii) continue;
+      root_ascii_[first.ch] = child;
+      first.depth_one_ascii = true;
+      for (int32_t grandchild = first.first_child;
+           grandchild < first.first_child + static_cast<int32_t>(first.child_count); ++grandchild) {
+        char16_t ch = nodes_[static_cast<size_t>(grandchild)].ch;
+        if (ch < kAscii) second_ascii_[first.ch * kAscii + ch] = grandchild;
+      }
+    }
+    name_word_.reserve(names.size());
+    for (const UString& r : reversed) {
       int32_t node = 0;
-      for (size_t i = name.size(); i > 0; --i) node = AddChild(node, ToLowerChar(name[i - 1]));
-      if (word_of_node_[node] == kNone) word_of_node_[node] = word_count_++;
-      name_word_.push_back(word_of_node_[node]);
+      for (char16_t ch : r) node = Child(node, ch);
+      name_word_.push_back(nodes_[static_cast<size_t>(node)].word);
     }
   }
 
-  int32_t word_count() const { return word_count_; }
+  int32_t word_count() const { return static_cast<int32_t>(word_count_); }
   int32_t WordOfName(size_t name) const { return name_word_[name]; }
 
   // Adds one to the count of every name that ends just before `end` in
@@ -42,66 +64,115 @@ class ReversedNameTrie {
     int32_t node = 0;
     size_t at = end;
     while (true) {
-      int32_t word = word_of_node_[node];
-      if (word != kNone) counts[word] += (at > 0 && text[at - 1] == u'@') ? 2 : 1;
+      int32_t word = nodes_[static_cast<size_t>(node)].word;
+      if (word != kNone) counts[static_cast<size_t>(word)] += (at > 0 && text[at - 1] == u'@') ? 2 : 1;
       if (at == 0) return;
-      node = Child(node, ToLowerChar(text[at - 1]));
+      char16_t ch = Lower(text[at - 1]);
+      if (node == 0 && ch < kAscii) {
+        node = root_ascii_[ch];
+      } else if (nodes_[static_cast<size_t>(node)].depth_one_ascii && ch < kAscii) {
+        node = second_ascii_[nodes_[static_cast<size_t>(node)].ch * kAscii + ch];
+      } else {
+        node = Child(node, ch);
+      }
       if (node == kNone) return;
       --at;
     }
   }
 
  private:
-  static constexpr uint64_t kEmptyKey = ~uint64_t{0};
+  struct Node {
+    int32_t first_child = 0;
+    int32_t word = kNone;  // the name that ends here
+    uint32_t child_count = 0;
+    char16_t ch = 0;
+    bool depth_one_ascii = false;  // an ASCII child of the root
+  };
 
-  static uint64_t Key(int32_t node, char16_t ch) { return (static_cast<uint64_t>(node) << 16) | ch; }
-  size_t Slot(uint64_t key) const { return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask_; }
+  // ToLowerChar, with the common ASCII case decided here.
+  static char16_t Lower(char16_t ch) {
+    if (ch < 0x80) return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch + 32) : ch;
+    return ToLowerChar(ch);
+  }
 
   int32_t Child(int32_t node, char16_t ch) const {
-    uint64_t key = Key(node, ch);
-    for (size_t slot = Slot(key);; slot = (slot + 1) & mask_) {
-      if (keys_[slot] == key) return children_[slot];
-      if (keys_[slot] == kEmptyKey) return kNone;
+    const Node& parent = nodes_[static_cast<size_t>(node)];
+    const Node* first = nodes_.data() + parent.first_child;
+    const Node* last = first + parent.child_count;
+    if (parent.child_count > 8) {
+      first = std::lower_bound(first, last, ch, [](const Node& n, char16_t c) { return n.ch < c; });
+      return first != last && first->ch == ch ? static_cast<int32_t>(first - nodes_.data()) : kNone;
+    }
+    for (; first != last && first->ch <= ch; ++first) {
+      if (first->ch == ch) return static_cast<int32_t>(first - nodes_.data());
+    }
+    return kNone;
+  }
+
+  // Level by level over the sorted names: the names that share a prefix of
+  // length `depth` form one range, and the distinct characters at `depth`
+  // within it are that node's children, numbered one after the other.
+  void Build(const std::vector<UString>& sorted) {
+    struct Pending {
+      int32_t node;
+      size_t from, to, depth;
+    };
+    nodes_.push_back(Node{});
+    std::vector<Pending> queue = {{0, 0, sorted.size(), 0}};
+    for (size_t next = 0; next < queue.size(); ++next) {
+      Pending p = queue[next];
+      size_t i = p.from;
+      if (i < p.to && sorted[i].size() == p.depth) nodes_[static_cast<size_t>(p.node)].word = word_count_++, ++i;
+      nodes_[static_cast<size_t>(p.node)].first_child = static_cast<int32_t>(nodes_.size());
+      while (i < p.to) {
+        char16_t ch = sorted[i][p.depth];
+        size_t j = i;
+        while (j < p.to && sorted[j][p.depth] == ch) ++j;
+        Node child;
+        child.ch = ch;
+        nodes_.push_back(child);
+        ++nodes_[static_cast<size_t>(p.node)].child_count;
+        queue.push_back({static_cast<int32_t>(nodes_.size() - 1), i, j, p.depth + 1});
+        i = j;
+      }
     }
   }
 
-  int32_t AddChild(int32_t node, char16_t ch) {
-    uint64_t key = Key(node, ch);
-    size_t slot = Slot(key);
-    for (; keys_[slot] != kEmptyKey; slot = (slot + 1) & mask_) {
-      if (keys_[slot] == key) return children_[slot];
-    }
-    keys_[slot] = key;
-    children_[slot] = static_cast<int32_t>(word_of_node_.size());
-    word_of_node_.push_back(kNone);
-    return children_[slot];
-  }
-
-  std::vector<uint64_t> keys_;
-  std::vector<int32_t> children_;
-  size_t mask_ = 0;
-  std::vector<int32_t> word_of_node_;  // per node: the name that ends there
-  std::vector<int32_t> name_word_;     // per given name: its word
+  std::vector<Node> nodes_;
+  static constexpr char16_t kAscii = 128;
+  std::vector<int32_t> root_ascii_;    // root's child per ASCII character
+  std::vector<int32_t> second_ascii_;  // per ASCII pair: the node two steps down
+  std::vector<int32_t> name_word_;  // per given name: its word
   int32_t word_count_ = 0;
 };
 
-// Position of the next "(" at or after `from`, or the text's size. Reads
-// four code units at a time.
-size_t FindOpenParenthesis(UStringView text, size_t from) {
-  constexpr uint64_t kOnes = 0x0001000100010001ull;
-  constexpr uint64_t kHighs = 0x8000800080008000ull;
-  constexpr uint64_t kParens = kOnes * u'(';
-  size_t at = from;
-  for (; at + 4 <= text.size(); at += 4) {
-    uint64_t units;
-    std::memcpy(&units, text.data() + at, sizeof units);
-    uint64_t diff = units ^ kParens;
-    if (((diff - kOnes) & ~diff & kHighs) != 0) break;
+// Calls `found(position)` for every "(" of the text, in order. The text is
+// read 64 code units at a time into a bit mask of the "(" among them, so
+// the search does not branch on every character.
+template <typename Found>
+void ForEachOpenParenthesis(UStringView text, Found found) {
+  constexpr uint64_t kLow15 = 0x7FFF7FFF7FFF7FFFull;
+  constexpr uint64_t kParens = 0x0028002800280028ull;  // "(" in every lane
+  size_t block = 0;
+  for (; block + 64 <= text.size(); block += 64) {
+    uint64_t mask = 0;
+    for (size_t word = 0; word < 16; ++word) {
+      uint64_t units;
+      std::memcpy(&units, text.data() + block + word * 4, sizeof units);
+      uint64_t diff = units ^ kParens;
+      // The high bit of a lane is set exactly when the lane is zero.
+      uint64_t zero = ~(((diff & kLow15) + kLow15) | diff | kLow15);
+      uint64_t lanes = ((zero >> 15) & 1) | ((zero >> 30) & 2) | ((zero >> 45) & 4) | ((zero >> 60) & 8);
+      mask |= lanes << (word * 4);
+    }
+    while (mask != 0) {
+      found(block + static_cast<size_t>(std::countr_zero(mask)));
+      mask &= mask - 1;
+    }
   }
-  for (; at < text.size(); ++at) {
-    if (text[at] == u'(') return at;
+  for (size_t at = block; at < text.size(); ++at) {
+    if (text[at] == u'(') found(at);
   }
-  return text.size();
 }
 
 }  // namespace
@@ -110,11 +181,10 @@ std::vector<int64_t> CountProcedureReferences(UStringView text, const std::vecto
   ReversedNameTrie trie(names);
   std::vector<int64_t> word_counts(static_cast<size_t>(trie.word_count()), 0);
   if (!names.empty()) {
-    for (size_t paren = FindOpenParenthesis(text, 0); paren < text.size();
-         paren = FindOpenParenthesis(text, paren + 1)) {
+    ForEachOpenParenthesis(text, [&](size_t paren) {
       trie.CountNamesEndingAt(text, paren, word_counts);  // name + "("
       if (paren > 0 && text[paren - 1] == u' ') trie.CountNamesEndingAt(text, paren - 1, word_counts);  // name + " ("
-    }
+    });
   }
   std::vector<int64_t> counts(names.size());
   for (size_t i = 0; i < names.size(); ++i) counts[i] = word_counts[static_cast<size_t>(trie.WordOfName(i))];

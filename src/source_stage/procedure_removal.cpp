@@ -10,18 +10,20 @@
 namespace sparlin {
 namespace {
 
+using namespace std::string_view_literals;
+
 enum class LineKind { kOther, kDefinition, kExported, kEnd };
 
 LineKind ClassifyLine(UStringView line) {
   UStringView head = line.substr(0, 10);
-  if (head == u"Procedure " || head == u"Procedure." || head == u"Procedure$") return LineKind::kDefinition;
-  if (head == u"ProcedureC") {
+  if (head == u"Procedure "sv || head == u"Procedure."sv || head == u"Procedure$"sv) return LineKind::kDefinition;
+  if (head == u"ProcedureC"sv) {
     UStringView longer = line.substr(0, 11);
-    if (longer == u"ProcedureC " || longer == u"ProcedureC." || longer == u"ProcedureC$") return LineKind::kDefinition;
+    if (longer == u"ProcedureC "sv || longer == u"ProcedureC."sv || longer == u"ProcedureC$"sv) return LineKind::kDefinition;
     return LineKind::kExported;  // ProcedureCDLL
   }
-  if (head == u"ProcedureD") return LineKind::kExported;  // ProcedureDLL
-  if (head == u"EndProcedu") return LineKind::kEnd;
+  if (head == u"ProcedureD"sv) return LineKind::kExported;  // ProcedureDLL
+  if (head == u"EndProcedu"sv) return LineKind::kEnd;
   return LineKind::kOther;
 }
 
@@ -54,7 +56,7 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>&
       case LineKind::kOther:
         // A definition that is not taken (tab-indented, or a tab after the
         // keyword) owns the next end line, so no recorded block may take it.
-        if (OpensBlock(line, u"Procedure", u" \t.$CD")) current.reset();
+        if (OpensBlock(line, u"Procedure"sv, u" \t.$CD"sv)) current.reset();
         break;
     }
     builder.AddLine(line);

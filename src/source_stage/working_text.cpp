@@ -14,7 +14,7 @@ WorkingTextBuilder::~WorkingTextBuilder() { TextBuilderFree(builder_); }
 void WorkingTextBuilder::AddLine(UStringView line) {
   if (pending_.size() + line.size() + 2 > kPendingBlock) Flush();
   pending_.append(line);
-  pending_.append(u"\r\n");
+  pending_.append(u"\r\n", 2);
   size_ += line.size() + 2;
 }
 
