@@ -37,10 +37,9 @@ class ReversedNameTrie {
     second_ascii_.assign(kAscii * kAscii, kNone);
     const Node& root = nodes_[0];
     for (int32_t child = root.first_child; child < root.first_child + static_cast<int32_t>(root.child_count); ++child) {
-      Node& first = nodes_[static_cast<size_t>(child)];
+      const Node& first = nodes_[static_cast<size_t>(child)];
       if (first.ch >= kAscii) continue;
       root_ascii_[first.ch] = child;
-      first.depth_one_ascii = true;
       for (int32_t grandchild = first.first_child;
            grandchild < first.first_child + static_cast<int32_t>(first.child_count); ++grandchild) {
         char16_t ch = nodes_[static_cast<size_t>(grandchild)].ch;
@@ -61,32 +60,34 @@ class ReversedNameTrie {
   // Adds one to the count of every name that ends just before `end` in
   // `text`, and one more when an "@" stands before that name.
   void CountNamesEndingAt(UStringView text, size_t end, std::vector<int64_t>& counts) const {
-    int32_t node = 0;
-    size_t at = end;
-    while (true) {
-      int32_t word = nodes_[static_cast<size_t>(node)].word;
-      if (word != kNone) counts[static_cast<size_t>(word)] += (at > 0 && text[at - 1] == u'@') ? 2 : 1;
+    Credit(0, text, end, counts);
+    if (end == 0) return;
+    char16_t last = Lower(text[end - 1]);
+    int32_t node = last < kAscii ? root_ascii_[last] : Child(0, last);
+    if (node == kNone) return;
+    Credit(node, text, end - 1, counts);
+    if (end == 1) return;
+    char16_t before_last = Lower(text[end - 2]);
+    node = last < kAscii && before_last < kAscii ? second_ascii_[last * kAscii + before_last] : Child(node, before_last);
+    for (size_t at = end - 2; node != kNone; --at) {
+      Credit(node, text, at, counts);
       if (at == 0) return;
-      char16_t ch = Lower(text[at - 1]);
-      if (node == 0 && ch < kAscii) {
-        node = root_ascii_[ch];
-      } else if (nodes_[static_cast<size_t>(node)].depth_one_ascii && ch < kAscii) {
-        node = second_ascii_[nodes_[static_cast<size_t>(node)].ch * kAscii + ch];
-      } else {
-        node = Child(node, ch);
-      }
-      if (node == kNone) return;
-      --at;
+      node = Child(node, Lower(text[at - 1]));
     }
   }
 
  private:
+  // The name that ends at `node`, if any, read from `start` in the text.
+  void Credit(int32_t node, UStringView text, size_t start, std::vector<int64_t>& counts) const {
+    int32_t word = nodes_[static_cast<size_t>(node)].word;
+    if (word != kNone) counts[static_cast<size_t>(word)] += (start > 0 && text[start - 1] == u'@') ? 2 : 1;
+  }
+
   struct Node {
     int32_t first_child = 0;
     int32_t word = kNone;  // the name that ends here
     uint32_t child_count = 0;
     char16_t ch = 0;
-    bool depth_one_ascii = false;  // an ASCII child of the root
   };
 
   // ToLowerChar, with the common ASCII case decided here.
