@@ -3,22 +3,24 @@
 #include <algorithm>
 
 #include "asm_stage/data_word_line.h"
-#include "pipeline/text_builder.h"
+#include "pipeline/buffered_text_builder.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 namespace {
 
+using namespace std::string_view_literals;
+
 enum class StaticStrings { kBefore, kInside, kAfter };
 
-bool IsDataSectionLine(UStringView line) { return StartsWith(line, u"section '.data'"); }
+bool IsDataSectionLine(UStringView line) { return StartsWith(line, u"section '.data'"sv); }
 
 // A header comment names a runtime library in its second word; the banner,
 // copyright, ":System"-style markers and import libraries are not libraries.
 bool IsLibraryWord(UStringView word) {
   if (word.empty()) return false;
-  return !StartsWith(word, u":") && !StartsWith(word, u"(") && !StartsWith(word, u"The") &&
-         !StartsWith(word, u"PureBasic") && !EndsWith(word, u".lib");
+  return !StartsWith(word, u":"sv) && !StartsWith(word, u"("sv) && !StartsWith(word, u"The"sv) &&
+         !StartsWith(word, u"PureBasic"sv) && !EndsWith(word, u".lib"sv);
 }
 
 // The declared name without decoration: leading "_" and any "@" argument size.
@@ -47,11 +49,7 @@ AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly) {
   AsmPassResult result;
-  TextBuilder output = TextBuilderNew();
-  if (!output) {
-    result.failed = true;
-    return result;
-  }
+  BufferedTextBuilder output;
 
   bool format_seen = false;
   StaticStrings static_strings = StaticStrings::kBefore;
@@ -59,15 +57,16 @@ AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPa
   int nop_count = options.nop_lines;
   UString empty_insert;
   UString nop_insert;
+  UString rewritten;  // holds the line when a rule changes it
 
   for (const UString& raw : lines) {
-    UString line = TrimTrailingBlanks(raw);
+    UStringView line = TrimTrailingBlanksView(raw);
 
     // The entry label is written as it is and gets no inserted lines.
-    if (!assembly.EntryLabelSeen &&
-        (StartsWith(line, u"PureBasicStart") || StartsWith(line, u"_DLLEntryPoint"))) {
+    if (!assembly.EntryLabelSeen && (StartsWith(line, u"PureBasicStart"sv) || StartsWith(line, u"_DLLEntryPoint"sv))) {
       assembly.EntryLabelSeen = true;
-      TextBuilderAppend(output, line + u"\r\n");
+      output.Append(line);
+      output.Append(u"\r\n"sv);
       continue;
     }
 
@@ -76,38 +75,42 @@ AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPa
       continue;
     }
 
-    if (StartsWith(line, u"format")) {
-      assembly.Is64Bit = Contains(line, u" MS64") ? 1 : 0;
+    if (StartsWith(line, u"format"sv)) {
+      assembly.Is64Bit = Contains(line, u" MS64"sv) ? 1 : 0;
       format_seen = true;
     }
 
     // Header comments above the format line carry the library names; keep them.
-    if (options.remove_comments && format_seen && StartsWith(line, u";")) {
+    if (options.remove_comments && format_seen && StartsWith(line, u";"sv)) {
       ++result.comments_removed;
       continue;
     }
 
     if (options.remove_absolute_paths) {
       if (format_seen && !source_folder.empty() && Contains(line, source_folder)) {
-        line = ReplaceAllNoCase(line, source_folder, u"");
+        rewritten = ReplaceAllNoCase(line, source_folder, u"");
+        line = rewritten;
         ++result.paths_removed;
       }
-      if (static_strings == StaticStrings::kBefore && StartsWith(line, u"_SYS_StaticStringStart")) {
+      if (static_strings == StaticStrings::kBefore && StartsWith(line, u"_SYS_StaticStringStart"sv)) {
         static_strings = StaticStrings::kInside;
       }
-      if (static_strings == StaticStrings::kInside && StartsWith(line, u"_SYS_StaticStringEnd")) {
+      if (static_strings == StaticStrings::kInside && StartsWith(line, u"_SYS_StaticStringEnd"sv)) {
         static_strings = StaticStrings::kAfter;
       }
       if (static_strings == StaticStrings::kInside) {
-        UString trimmed = TrimBlanks(line);
+        UStringView trimmed = TrimBlanksView(line);
         if (!trimmed.empty()) {
-          UString rewritten = StripFolderFromDataWordLine(trimmed, source_folder);
-          if (!rewritten.empty()) line = rewritten;
+          UString stripped = StripFolderFromDataWordLine(trimmed, source_folder);
+          if (!stripped.empty()) {
+            rewritten = std::move(stripped);
+            line = rewritten;
+          }
         }
       }
     }
 
-    if (options.remove_uncalled && !format_seen && StartsWith(line, u";")) {
+    if (options.remove_uncalled && !format_seen && StartsWith(line, u";"sv)) {
       UString word = TrimBlanks(StringField(line, 2, u' '));
       if (IsLibraryWord(word)) assembly.ImportedLibraries.push_back(word);
     }
@@ -115,35 +118,39 @@ AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPa
     // Insertion runs from the line after the entry label up to the line
     // before the data section; the assembler reads a lone "\r" as a line end.
     if (empty_count != 0 && assembly.EntryLabelSeen) {
-      empty_insert.assign(static_cast<size_t>(empty_count), u'\r');
+      if (empty_insert.empty()) empty_insert.assign(static_cast<size_t>(empty_count), u'\r');
       if (IsDataSectionLine(line)) {
         empty_insert.clear();
         empty_count = 0;
       }
     }
     if (nop_count != 0 && assembly.EntryLabelSeen) {
-      nop_insert.clear();
-      for (int i = 0; i < nop_count; ++i) nop_insert += u"  NOP\r\n";
+      if (nop_insert.empty()) {
+        for (int i = 0; i < nop_count; ++i) nop_insert += u"  NOP\r\n";
+      }
       if (IsDataSectionLine(line)) {
         nop_insert.clear();
         nop_count = 0;
       }
     }
 
-    if (StartsWith(line, u"extrn ")) {
+    if (StartsWith(line, u"extrn "sv)) {
       UString name = ExternalFunctionName(line);
-      if (!name.empty() && !StartsWith(name, u"PB_") && !StartsWith(name, u"SYS_")) {
+      if (!name.empty() && !StartsWith(name, u"PB_"sv) && !StartsWith(name, u"SYS_"sv)) {
         result.called_functions += u"\t\t" + name + u"\r\n";
         ++result.called_function_count;
       }
     }
 
-    TextBuilderAppend(output, line + u"\r\n" + empty_insert + nop_insert);
+    output.Append(line);
+    output.Append(u"\r\n"sv);
+    output.Append(empty_insert);
+    output.Append(nop_insert);
   }
 
-  result.failed = TextBuilderFailed(output);
-  result.text = TextBuilderText(output);
-  TextBuilderFree(output);
+  std::optional<UString> text = output.Finish();
+  result.failed = !text;
+  if (text) result.text = std::move(*text);
   return result;
 }
 

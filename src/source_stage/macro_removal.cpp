@@ -1,9 +1,9 @@
 #include "source_stage/macro_removal.h"
 
+#include "pipeline/buffered_text_builder.h"
 #include "platform/platform.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
-#include "source_stage/working_text.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -12,7 +12,7 @@ using namespace std::string_view_literals;
 
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
   MacroRemovalResult result;
-  WorkingTextBuilder builder;
+  BufferedTextBuilder builder;
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
   for (const UString& raw : lines) {
@@ -30,7 +30,8 @@ MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines) {
       // finished block over the code that follows it.
       table[*current].end = offset + line.size();
     }
-    builder.AddLine(line);
+    builder.Append(line);
+    builder.Append(u"\r\n"sv);
   }
   std::optional<UString> text = builder.Finish();
   if (!text) return result;

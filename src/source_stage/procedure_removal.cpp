@@ -1,10 +1,10 @@
 #include "source_stage/procedure_removal.h"
 
+#include "pipeline/buffered_text_builder.h"
 #include "platform/platform.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
 #include "source_stage/procedure_references.h"
-#include "source_stage/working_text.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -31,7 +31,7 @@ LineKind ClassifyLine(UStringView line) {
 
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines) {
   ProcedureRemovalResult result;
-  WorkingTextBuilder builder;
+  BufferedTextBuilder builder;
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
   for (const UString& raw : lines) {
@@ -59,7 +59,8 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>&
         if (OpensBlock(line, u"Procedure"sv, u" \t.$CD"sv)) current.reset();
         break;
     }
-    builder.AddLine(line);
+    builder.Append(line);
+    builder.Append(u"\r\n"sv);
   }
   std::optional<UString> text = builder.Finish();
   if (!text) return result;
