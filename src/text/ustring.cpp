@@ -129,9 +129,11 @@ UString DecodeText(std::string_view bytes, TextEncoding encoding) {
   UString out;
   switch (encoding) {
     case TextEncoding::kUtf16LE:
+      out.reserve(bytes.size() / 2);
       for (size_t i = 0; i + 1 < bytes.size(); i += 2) out.push_back(static_cast<char16_t>(p[i] | (p[i + 1] << 8)));
       return out;
     case TextEncoding::kUtf16BE:
+      out.reserve(bytes.size() / 2);
       for (size_t i = 0; i + 1 < bytes.size(); i += 2) out.push_back(static_cast<char16_t>((p[i] << 8) | p[i + 1]));
       return out;
     case TextEncoding::kUtf32BE:
@@ -149,9 +151,11 @@ std::string EncodeText(UStringView text, TextEncoding encoding) {
   std::string out;
   switch (encoding) {
     case TextEncoding::kUtf16LE:
+      out.reserve(text.size() * 2);
       for (char16_t c : text) out.push_back(static_cast<char>(c & 0xFF)), out.push_back(static_cast<char>(c >> 8));
       return out;
     case TextEncoding::kUtf16BE:
+      out.reserve(text.size() * 2);
       for (char16_t c : text) out.push_back(static_cast<char>(c >> 8)), out.push_back(static_cast<char>(c & 0xFF));
       return out;
     case TextEncoding::kUtf32BE:
