@@ -152,6 +152,7 @@ class ReversedNameTrie {
 // the search does not branch on every character.
 template <typename Found>
 void ForEachOpenParenthesis(UStringView text, Found found) {
+  static_assert(std::endian::native == std::endian::little, "lanes are read in text order");
   constexpr uint64_t kLow15 = 0x7FFF7FFF7FFF7FFFull;
   constexpr uint64_t kParens = 0x0028002800280028ull;  // "(" in every lane
   size_t block = 0;
