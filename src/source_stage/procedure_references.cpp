@@ -1,7 +1,6 @@
 #include "source_stage/procedure_references.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstring>
 
@@ -182,6 +181,9 @@ void ForEachOpenParenthesis(UStringView text, Found found) {
 std::vector<int64_t> CountProcedureReferences(UStringView text, const std::vector<UString>& names) {
   ReversedNameTrie trie(names);
   std::vector<int64_t> word_counts(static_cast<size_t>(trie.word_count()), 0);
+  // A name holds no "(", so a walk never passes the "(" before its own: the
+  // walks cover each stretch of text at most twice, and the count stays
+  // linear in the text whatever the names are.
   if (!names.empty()) {
     ForEachOpenParenthesis(text, [&](size_t paren) {
       trie.CountNamesEndingAt(text, paren, word_counts);  // name + "("
