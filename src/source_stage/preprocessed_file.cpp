@@ -12,9 +12,12 @@ UString DecodePreprocessed(std::string_view bytes, TextEncoding format) {
 }
 
 std::string EncodePreprocessed(UStringView text, TextEncoding format) {
-  UString with_break(text);
-  with_break += u"\r\n";
-  return BomBytes(format) + EncodeText(with_break, format);
+  // Written piece by piece into one buffer: the file can be large, and a
+  // line break never pairs with the unit before it.
+  std::string bytes = BomBytes(format);
+  AppendEncodedText(bytes, text, format);
+  AppendEncodedText(bytes, u"\r\n", format);
+  return bytes;
 }
 
 UString ReadingFailedText(UStringView path) { return u"Reading " + UString(path) + u" was not successful..."; }
