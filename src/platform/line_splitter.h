@@ -19,8 +19,16 @@ class LineSplitter {
       // a long line costs one pass however many reads it takes.
       size_t eol = buffer_.find('\n', searched_);
       if (eol != std::string::npos) {
-        line.assign(buffer_, start_, eol - start_);
-        start_ = searched_ = eol + 1;
+        if (start_ == 0 && eol + 1 == buffer_.size()) {
+          // The buffer holds just this line: hand it over without a copy.
+          line.swap(buffer_);
+          line.pop_back();
+          buffer_.clear();
+          searched_ = 0;
+        } else {
+          line.assign(buffer_, start_, eol - start_);
+          start_ = searched_ = eol + 1;
+        }
         break;
       }
       searched_ = buffer_.size();
