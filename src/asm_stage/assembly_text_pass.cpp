@@ -4,10 +4,13 @@
 
 #include "asm_format/assembly_lines.h"
 #include "asm_format/data_word_line.h"
+#include "text/buffered_text_builder.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 namespace {
+
+using namespace std::string_view_literals;
 
 // One run of the line rules over one file. Each rule is a member below,
 // applied in the order Run lists them.
@@ -22,9 +25,11 @@ class AssemblyTextPass {
         empty_count_(options.empty_lines),
         nop_count_(options.nop_lines) {}
 
+  // Each line is a view of the input until a rule rewrites it; then it views
+  // `rewritten_`.
   AsmPassResult Run(const std::vector<UString>& lines) {
     for (const UString& raw : lines) {
-      UString line = TrimTrailingBlanks(raw);
+      UStringView line = TrimTrailingBlanksView(raw);
       if (KeepEntryLabel(line) || DropEmptyLine(line)) continue;
       NoteFormatLine(line);
       if (DropComment(line)) continue;
@@ -32,36 +37,41 @@ class AssemblyTextPass {
       CollectHeaderLibrary(line);
       UpdateInsertedLines(line);
       CollectExternalFunction(line);
-      output_.Append(line + u"\r\n" + empty_insert_ + nop_insert_);
+      output_.Append(line);
+      output_.Append(u"\r\n"sv);
+      output_.Append(empty_insert_);
+      output_.Append(nop_insert_);
     }
-    result_.failed = output_.Failed();
-    result_.text = output_.Text();
+    std::optional<UString> text = output_.Finish();
+    result_.failed = !text;
+    if (text) result_.text = std::move(*text);
     return std::move(result_);
   }
 
  private:
   // The entry label is written as it is and gets no inserted lines.
-  bool KeepEntryLabel(const UString& line) {
+  bool KeepEntryLabel(UStringView line) {
     if (assembly_.EntryLabelSeen || !IsEntryLabelLine(line)) return false;
     assembly_.EntryLabelSeen = true;
-    output_.Append(line + u"\r\n");
+    output_.Append(line);
+    output_.Append(u"\r\n"sv);
     return true;
   }
 
-  bool DropEmptyLine(const UString& line) {
+  bool DropEmptyLine(UStringView line) {
     if (!options_.remove_empty || !line.empty()) return false;
     ++result_.empty_lines_removed;
     return true;
   }
 
-  void NoteFormatLine(const UString& line) {
+  void NoteFormatLine(UStringView line) {
     if (!IsFormatLine(line)) return;
     assembly_.Is64Bit = IsFormatLine64Bit(line) ? 1 : 0;
     format_seen_ = true;
   }
 
   // Header comments above the format line carry the library names; they stay.
-  bool DropComment(const UString& line) {
+  bool DropComment(UStringView line) {
     if (!options_.remove_comments || !format_seen_ || !IsCommentLine(line)) return false;
     ++result_.comments_removed;
     return true;
@@ -69,20 +79,23 @@ class AssemblyTextPass {
 
   // The source folder goes from paths, and from static strings, where it is
   // spelled as character codes.
-  void RemoveSourceFolder(UString& line) {
+  void RemoveSourceFolder(UStringView& line) {
     if (!options_.remove_absolute_paths) return;
     if (format_seen_ && !source_folder_.empty() && Contains(line, source_folder_)) {
-      line = ReplaceAllNoCase(line, source_folder_, u"");
+      rewritten_ = ReplaceAllNoCase(line, source_folder_, u"");
+      line = rewritten_;
       ++result_.paths_removed;
     }
     if (!static_strings_.Inside(line)) return;
-    UString trimmed = TrimBlanks(line);
+    UStringView trimmed = TrimBlanksView(line);
     if (trimmed.empty()) return;
-    UString rewritten = StripFolderFromDataWordLine(trimmed, source_folder_);
-    if (!rewritten.empty()) line = rewritten;
+    UString stripped = StripFolderFromDataWordLine(trimmed, source_folder_);
+    if (stripped.empty()) return;
+    rewritten_ = std::move(stripped);
+    line = rewritten_;
   }
 
-  void CollectHeaderLibrary(const UString& line) {
+  void CollectHeaderLibrary(UStringView line) {
     if (!options_.remove_uncalled || format_seen_ || !IsCommentLine(line)) return;
     UString name = HeaderLibraryName(line);
     if (!name.empty()) assembly_.ImportedLibraries.push_back(name);
@@ -90,19 +103,20 @@ class AssemblyTextPass {
 
   // Insertion runs from the line after the entry label up to the line before
   // the data section; the assembler reads a lone "\r" as a line end.
-  void UpdateInsertedLines(const UString& line) {
+  void UpdateInsertedLines(UStringView line) {
     if (!assembly_.EntryLabelSeen) return;
     bool data_section = IsDataSectionLine(line);
     if (empty_count_ != 0) {
-      empty_insert_.assign(static_cast<size_t>(empty_count_), u'\r');
+      if (empty_insert_.empty()) empty_insert_.assign(static_cast<size_t>(empty_count_), u'\r');
       if (data_section) {
         empty_insert_.clear();
         empty_count_ = 0;
       }
     }
     if (nop_count_ != 0) {
-      nop_insert_.clear();
-      for (int i = 0; i < nop_count_; ++i) nop_insert_ += u"  NOP\r\n";
+      if (nop_insert_.empty()) {
+        for (int i = 0; i < nop_count_; ++i) nop_insert_ += u"  NOP\r\n";
+      }
       if (data_section) {
         nop_insert_.clear();
         nop_count_ = 0;
@@ -111,7 +125,7 @@ class AssemblyTextPass {
   }
 
   // Declared functions that are not the runtime's own: the Windows API.
-  void CollectExternalFunction(const UString& line) {
+  void CollectExternalFunction(UStringView line) {
     if (!IsExternLine(line)) return;
     UString name = ExternalFunctionName(line);
     if (name.empty() || StartsWith(name, u"PB_") || StartsWith(name, u"SYS_")) return;
@@ -122,8 +136,9 @@ class AssemblyTextPass {
   const AsmPassOptions& options_;
   UStringView source_folder_;
   AsmValues& assembly_;
-  TextBuilder output_;
+  BufferedTextBuilder output_;
   AsmPassResult result_;
+  UString rewritten_;
   bool format_seen_ = false;
   SectionTracker static_strings_ = StaticStringSection();
   int empty_count_;

@@ -15,17 +15,29 @@ class LineSplitter {
   bool NextLine(std::string& line, ReadChunk read) {
     line.clear();
     while (true) {
-      size_t eol = buffer_.find('\n');
+      // Only the bytes that arrived since the last search are searched, so
+      // a long line costs one pass however many reads it takes.
+      size_t eol = buffer_.find('\n', searched_);
       if (eol != std::string::npos) {
-        line = buffer_.substr(0, eol);
-        buffer_.erase(0, eol + 1);
+        if (start_ == 0 && eol + 1 == buffer_.size()) {
+          // The buffer holds just this line: hand it over without a copy.
+          line.swap(buffer_);
+          line.pop_back();
+          buffer_.clear();
+          searched_ = 0;
+        } else {
+          line.assign(buffer_, start_, eol - start_);
+          start_ = searched_ = eol + 1;
+        }
         break;
       }
+      searched_ = buffer_.size();
       if (ended_ || !ReadMore(read)) {
         ended_ = true;
-        if (buffer_.empty()) return false;
-        line.swap(buffer_);
+        if (start_ == buffer_.size()) return false;
+        line.assign(buffer_, start_, std::string::npos);
         buffer_.clear();
+        start_ = searched_ = 0;
         break;
       }
     }
@@ -36,6 +48,13 @@ class LineSplitter {
  private:
   template <typename ReadChunk>
   bool ReadMore(ReadChunk read) {
+    // Lines already given are dropped once they fill half the buffer, so
+    // each byte is moved a bounded number of times.
+    if (start_ > 0 && start_ * 2 >= buffer_.size()) {
+      buffer_.erase(0, start_);
+      searched_ -= start_;
+      start_ = 0;
+    }
     char chunk[4096];
     size_t got = read(chunk, sizeof chunk);
     buffer_.append(chunk, got);
@@ -43,6 +62,8 @@ class LineSplitter {
   }
 
   std::string buffer_;
+  size_t start_ = 0;     // first byte of the next line
+  size_t searched_ = 0;  // bytes before this hold no line end after start_
   bool ended_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "source_stage/definition_blocks.h"
 
+#include <cstring>
+
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -16,22 +18,82 @@ bool OpensBlock(UStringView line, UStringView keyword, UStringView next_chars) {
          next_chars.find(rest[keyword.size()]) != UStringView::npos;
 }
 
-void CutBlock(UString& text, size_t start, size_t end) {
-  UStringView after = UStringView(text).substr(end);
-  size_t first = after.find_first_not_of(u'\r');
-  size_t last = after.find_last_not_of(u'\r');
-  UStringView kept;
-  if (first != UStringView::npos) {
-    kept = after.substr(first, last - first + 1);
-    first = kept.find_first_not_of(u'\n');
-    last = kept.find_last_not_of(u'\n');
-    kept = first == UStringView::npos ? UStringView() : kept.substr(first, last - first + 1);
+namespace {
+
+// The text that follows the cuts made so far, as pieces of the original
+// text. The pieces are stored from the end of the text towards its start, so
+// that the piece before the next cut is added at the back; `last_` indexes
+// the piece that ends the text.
+class FollowingText {
+ public:
+  explicit FollowingText(UStringView text) : text_(text) {}
+
+  void Prepend(size_t start, size_t end) {
+    if (start < end) pieces_.push_back({start, end});
   }
-  // `kept` lies within `text` after `end`, so it can be moved down in place.
-  size_t kept_from = kept.empty() ? end : static_cast<size_t>(kept.data() - text.data());
-  size_t kept_size = kept.size();
-  text.erase(start, kept_from - start);
-  text.resize(start + kept_size);
+
+  // The trimming at one cut: "\r" at both ends, then "\n" at both ends.
+  void TrimLineBreaks() {
+    TrimFront(u'\r');
+    TrimBack(u'\r');
+    TrimFront(u'\n');
+    TrimBack(u'\n');
+  }
+
+  // Moves the pieces down to `to`, in text order; returns the end.
+  size_t MoveTo(UString& text, size_t to) const {
+    for (size_t i = pieces_.size(); i > last_; --i) {
+      const Piece& piece = pieces_[i - 1];
+      size_t size = piece.end - piece.start;
+      std::memmove(text.data() + to, text.data() + piece.start, size * sizeof(char16_t));
+      to += size;
+    }
+    return to;
+  }
+
+ private:
+  struct Piece {
+    size_t start;
+    size_t end;
+  };
+
+  void TrimFront(char16_t ch) {
+    while (pieces_.size() > last_) {
+      Piece& first = pieces_.back();
+      while (first.start < first.end && text_[first.start] == ch) ++first.start;
+      if (first.start < first.end) return;
+      pieces_.pop_back();
+    }
+  }
+
+  void TrimBack(char16_t ch) {
+    while (pieces_.size() > last_) {
+      Piece& final_piece = pieces_[last_];
+      while (final_piece.start < final_piece.end && text_[final_piece.end - 1] == ch) --final_piece.end;
+      if (final_piece.start < final_piece.end) return;
+      ++last_;
+    }
+  }
+
+  UStringView text_;
+  std::vector<Piece> pieces_;
+  size_t last_ = 0;
+};
+
+}  // namespace
+
+void CutBlocks(UString& text, const std::vector<BlockCut>& cuts) {
+  if (cuts.empty()) return;
+  FollowingText following(text);
+  size_t next_start = text.size();
+  for (auto cut = cuts.rbegin(); cut != cuts.rend(); ++cut) {
+    following.Prepend(cut->end, next_start);
+    following.TrimLineBreaks();
+    next_start = cut->start;
+  }
+  // Every piece lies at or after the place it moves to, so the text can be
+  // compacted in place from its front.
+  text.resize(following.MoveTo(text, cuts.front().start));
 }
 
 UString RemovalLogItem(UStringView caption, size_t count, const std::vector<UString>& names) {

@@ -27,10 +27,18 @@ UString DefinitionName(UStringView line);
 // indentation, also one that the passes do not take as a definition.
 bool OpensBlock(UStringView line, UStringView keyword, UStringView next_chars);
 
-// Takes [start, end) out of `text`; the text that followed loses its leading
-// and trailing "\r", then its leading and trailing "\n", and is joined to the
-// text before `start`.
-void CutBlock(UString& text, size_t start, size_t end);
+// A block to cut: [start, end) of the working text.
+struct BlockCut {
+  size_t start;
+  size_t end;
+};
+
+// Cuts `cuts` (in file order, apart from each other) out of `text` as if one
+// after the other from the last to the first: at each cut the text that
+// followed loses its leading and trailing "\r", then its leading and
+// trailing "\n", and is joined to the text before the block. All cuts are
+// applied in one pass over the text.
+void CutBlocks(UString& text, const std::vector<BlockCut>& cuts);
 
 // The log item of a removal pass: caption + count + "\r\n", then, when names
 // were removed, "\r\n" and the "\t\t" + name + "()\r\n" list.

@@ -1,46 +1,47 @@
 #include "source_stage/macro_removal.h"
 
-#include "text/text_builder.h"
+#include "text/buffered_text_builder.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 
+using namespace std::string_view_literals;
+
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   MacroRemovalResult result;
-  TextBuilder builder(limits);
-
-  // The table is in file order; the cuts run from its back, from the end of
-  // the text towards its start, so the recorded offsets stay valid.
-  std::vector<DefinitionBlock> table;
+  BufferedTextBuilder builder(limits);
+  std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  size_t offset = 0;
   for (const UString& raw : lines) {
-    UString line = TrimBlanks(raw);
-    if (UStringView(line).substr(0, 6) == u"Macro ") {
+    UStringView line = TrimBlanksView(raw);
+    size_t offset = builder.Size();
+    if (line.substr(0, 6) == u"Macro "sv) {
       table.push_back({DefinitionName(line), offset, std::nullopt});
       current = table.size() - 1;
-    } else if (OpensBlock(line, u"Macro", u" \t")) {
+    } else if (OpensBlock(line, u"Macro"sv, u" \t"sv)) {
       // A block that is not taken (tab-indented, or a tab after the keyword)
       // owns the next end line, so no recorded block may take it.
       current.reset();
-    } else if (UStringView(line).substr(0, 6) == u"EndMac" && current && !table[*current].end) {
+    } else if (line.substr(0, 6) == u"EndMac"sv && current && !table[*current].end) {
       // Only an open block is closed, so an end line never stretches a
       // finished block over the code that follows it.
       table[*current].end = offset + line.size();
     }
-    builder.Append(line + u"\r\n");
-    offset += line.size() + 2;
+    builder.Append(line);
+    builder.Append(u"\r\n"sv);
   }
-  if (builder.Failed()) return result;
-  UString text = builder.Text();
+  std::optional<UString> text = builder.Finish();
+  if (!text) return result;
 
-  for (auto entry = table.rbegin(); entry != table.rend(); ++entry) {
-    if (entry->end) CutBlock(text, entry->start, *entry->end);
+  std::vector<BlockCut> cuts;
+  for (const DefinitionBlock& entry : table) {
+    if (entry.end) cuts.push_back({entry.start, *entry.end});
   }
+  CutBlocks(*text, cuts);
   result.ok = true;
-  result.text = std::move(text);
+  result.text = std::move(*text);
   result.count = table.size();
   for (const DefinitionBlock& entry : table) result.names.push_back(entry.name);
   return result;

@@ -21,9 +21,13 @@ std::string TrailingPartialUnit(std::string_view bytes, TextEncoding format) {
 }
 
 std::string EncodePreprocessed(UStringView text, TextEncoding format, std::string_view trailing) {
-  UString with_break(text);
-  with_break += u"\r\n";
-  return BomBytes(format) + EncodeText(with_break, format) + std::string(trailing);
+  // Written piece by piece into one buffer: the file can be large, and a
+  // line break never pairs with the unit before it.
+  std::string bytes = BomBytes(format);
+  AppendEncodedText(bytes, text, format);
+  AppendEncodedText(bytes, u"\r\n", format);
+  bytes += trailing;
+  return bytes;
 }
 
 void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress,

@@ -1,49 +1,41 @@
 #include "source_stage/procedure_removal.h"
 
-#include <algorithm>
-
-#include "text/text_builder.h"
+#include "text/buffered_text_builder.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
+#include "source_stage/procedure_references.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 namespace {
 
+using namespace std::string_view_literals;
+
 enum class LineKind { kOther, kDefinition, kExported, kEnd };
 
 LineKind ClassifyLine(UStringView line) {
   UStringView head = line.substr(0, 10);
-  if (head == u"Procedure " || head == u"Procedure." || head == u"Procedure$") return LineKind::kDefinition;
-  if (head == u"ProcedureC") {
+  if (head == u"Procedure "sv || head == u"Procedure."sv || head == u"Procedure$"sv) return LineKind::kDefinition;
+  if (head == u"ProcedureC"sv) {
     UStringView longer = line.substr(0, 11);
-    if (longer == u"ProcedureC " || longer == u"ProcedureC." || longer == u"ProcedureC$") return LineKind::kDefinition;
+    if (longer == u"ProcedureC "sv || longer == u"ProcedureC."sv || longer == u"ProcedureC$"sv) return LineKind::kDefinition;
     return LineKind::kExported;  // ProcedureCDLL
   }
-  if (head == u"ProcedureD") return LineKind::kExported;  // ProcedureDLL
-  if (head == u"EndProcedu") return LineKind::kEnd;
+  if (head == u"ProcedureD"sv) return LineKind::kExported;  // ProcedureDLL
+  if (head == u"EndProcedu"sv) return LineKind::kEnd;
   return LineKind::kOther;
-}
-
-// References to `name` in the lower-case text, less the definition line.
-int64_t CountUses(UStringView lower_text, UStringView name) {
-  UString n = ToLower(name);
-  size_t count = CountOccurrences(lower_text, n + u"(") + CountOccurrences(lower_text, u"@" + n + u"(") +
-                 CountOccurrences(lower_text, n + u" (") + CountOccurrences(lower_text, u"@" + n + u" (");
-  return static_cast<int64_t>(count) - 1;
 }
 
 }  // namespace
 
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   ProcedureRemovalResult result;
-  TextBuilder builder(limits);
-
-  std::vector<DefinitionBlock> table;  // in file order; cut from the back
+  BufferedTextBuilder builder(limits);
+  std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  size_t offset = 0;
   for (const UString& raw : lines) {
-    UString line = TrimBlanks(raw);
+    UStringView line = TrimBlanksView(raw);
+    size_t offset = builder.Size();
     switch (ClassifyLine(line)) {
       case LineKind::kDefinition:
         table.push_back({DefinitionName(line), offset, std::nullopt});
@@ -63,26 +55,31 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>&
       case LineKind::kOther:
         // A definition that is not taken (tab-indented, or a tab after the
         // keyword) owns the next end line, so no recorded block may take it.
-        if (OpensBlock(line, u"Procedure", u" \t.$CD")) current.reset();
+        if (OpensBlock(line, u"Procedure"sv, u" \t.$CD"sv)) current.reset();
         break;
     }
-    builder.Append(line + u"\r\n");
-    offset += line.size() + 2;
+    builder.Append(line);
+    builder.Append(u"\r\n"sv);
   }
-  if (builder.Failed()) return result;
-  UString text = builder.Text();
+  std::optional<UString> text = builder.Finish();
+  if (!text) return result;
 
   // The counts use the text as read, not as cut: a procedure that only
-  // removed procedures call stays.
-  const UString lower_text = ToLower(text);
-  for (auto entry = table.rbegin(); entry != table.rend(); ++entry) {
-    if (!entry->end || CountUses(lower_text, entry->name) != 0) continue;
-    result.removed.push_back(entry->name);
-    CutBlock(text, entry->start, *entry->end);
+  // removed procedures call stays. The definition line is one of the
+  // references counted.
+  std::vector<UString> names;
+  names.reserve(table.size());
+  for (const DefinitionBlock& entry : table) names.push_back(entry.name);
+  std::vector<int64_t> references = CountProcedureReferences(*text, names);
+  std::vector<BlockCut> cuts;
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (!table[i].end || references[i] - 1 != 0) continue;
+    result.removed.push_back(table[i].name);
+    cuts.push_back({table[i].start, *table[i].end});
   }
-  std::reverse(result.removed.begin(), result.removed.end());  // back into file order
+  CutBlocks(*text, cuts);
   result.ok = true;
-  result.text = std::move(text);
+  result.text = std::move(*text);
   return result;
 }
 

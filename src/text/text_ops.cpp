@@ -16,6 +16,17 @@ UString TrimTrailingBlanks(UStringView text) {
 
 UString TrimBlanks(UStringView text) { return TrimChar(text, u' '); }
 
+UStringView TrimBlanksView(UStringView text) {
+  size_t first = text.find_first_not_of(u' ');
+  if (first == UStringView::npos) return UStringView();
+  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+UStringView TrimTrailingBlanksView(UStringView text) {
+  size_t end = text.find_last_not_of(u' ');
+  return end == UStringView::npos ? UStringView() : text.substr(0, end + 1);
+}
+
 UString TrimChar(UStringView text, char16_t ch) {
   size_t start = text.find_first_not_of(ch);
   if (start == UStringView::npos) return UString();

@@ -12,6 +12,9 @@ namespace sparlin {
 UString TrimBlanks(UStringView text);
 UString TrimLeadingBlanks(UStringView text);
 UString TrimTrailingBlanks(UStringView text);
+// The same without a copy: views into `text`.
+UStringView TrimBlanksView(UStringView text);
+UStringView TrimTrailingBlanksView(UStringView text);
 // Removes every leading and trailing occurrence of `ch`.
 UString TrimChar(UStringView text, char16_t ch);
 

@@ -1,5 +1,7 @@
 #include "text/ustring.h"
 
+#include <cstring>
+
 namespace sparlin {
 namespace {
 
@@ -55,6 +57,15 @@ UString DecodeUtf8(std::string_view bytes) {
   size_t n = bytes.size();
   size_t i = 0;
   while (i < n) {
+    // Runs of ASCII, the bulk of source and assembly text, eight bytes at a time.
+    uint64_t eight;
+    if (i + 8 <= n && (std::memcpy(&eight, p + i, 8), (eight & 0x8080808080808080ull) == 0)) {
+      char16_t units[8];
+      for (int k = 0; k < 8; ++k) units[k] = p[i + k];
+      out.append(units, 8);
+      i += 8;
+      continue;
+    }
     unsigned char b = p[i];
     if (b < 0x80) {
       out.push_back(b);
@@ -89,10 +100,29 @@ UString DecodeUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string EncodeUtf8(UStringView text) {
-  std::string out;
-  out.reserve(text.size());
-  ForEachCodePoint(text, [&](uint32_t cp) {
+namespace {
+
+void AppendUtf8Text(std::string& out, UStringView text) {
+  out.reserve(out.size() + text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    // Runs of ASCII, the bulk of source and assembly text, four units at a time.
+    uint64_t four;
+    if (i + 4 <= text.size() && (std::memcpy(&four, text.data() + i, 8), (four & 0xFF80FF80FF80FF80ull) == 0)) {
+      char bytes[4] = {static_cast<char>(text[i]), static_cast<char>(text[i + 1]), static_cast<char>(text[i + 2]),
+                       static_cast<char>(text[i + 3])};
+      out.append(bytes, 4);
+      i += 4;
+      continue;
+    }
+    // One code point; a lone surrogate stands for itself.
+    uint32_t cp = text[i];
+    if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+      i += 2;
+    } else {
+      ++i;
+    }
     if (cp >= 0xDC80 && cp <= 0xDCFF) {
       out.push_back(static_cast<char>(cp - 0xDC00));  // an undecodable byte
     } else if (cp >= 0xD800 && cp < 0xE000) {
@@ -100,7 +130,14 @@ std::string EncodeUtf8(UStringView text) {
     } else {
       AppendUtf8(out, cp);
     }
-  });
+  }
+}
+
+}  // namespace
+
+std::string EncodeUtf8(UStringView text) {
+  std::string out;
+  AppendUtf8Text(out, text);
   return out;
 }
 
@@ -129,9 +166,11 @@ UString DecodeText(std::string_view bytes, TextEncoding encoding) {
   UString out;
   switch (encoding) {
     case TextEncoding::kUtf16LE:
+      out.reserve(bytes.size() / 2);
       for (size_t i = 0; i + 1 < bytes.size(); i += 2) out.push_back(static_cast<char16_t>(p[i] | (p[i + 1] << 8)));
       return out;
     case TextEncoding::kUtf16BE:
+      out.reserve(bytes.size() / 2);
       for (size_t i = 0; i + 1 < bytes.size(); i += 2) out.push_back(static_cast<char16_t>((p[i] << 8) | p[i + 1]));
       return out;
     case TextEncoding::kUtf32BE:
@@ -145,23 +184,39 @@ UString DecodeText(std::string_view bytes, TextEncoding encoding) {
   }
 }
 
-std::string EncodeText(UStringView text, TextEncoding encoding) {
-  std::string out;
+void AppendEncodedText(std::string& out, UStringView text, TextEncoding encoding) {
+  size_t at = out.size();
   switch (encoding) {
     case TextEncoding::kUtf16LE:
-      for (char16_t c : text) out.push_back(static_cast<char>(c & 0xFF)), out.push_back(static_cast<char>(c >> 8));
-      return out;
+      out.resize(at + text.size() * 2);
+      for (size_t i = 0; i < text.size(); ++i) {
+        out[at + 2 * i] = static_cast<char>(text[i] & 0xFF);
+        out[at + 2 * i + 1] = static_cast<char>(text[i] >> 8);
+      }
+      return;
     case TextEncoding::kUtf16BE:
-      for (char16_t c : text) out.push_back(static_cast<char>(c >> 8)), out.push_back(static_cast<char>(c & 0xFF));
-      return out;
+      out.resize(at + text.size() * 2);
+      for (size_t i = 0; i < text.size(); ++i) {
+        out[at + 2 * i] = static_cast<char>(text[i] >> 8);
+        out[at + 2 * i + 1] = static_cast<char>(text[i] & 0xFF);
+      }
+      return;
     case TextEncoding::kUtf32BE:
+      out.reserve(at + text.size() * 4);
       ForEachCodePoint(text, [&](uint32_t cp) {
         for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((cp >> shift) & 0xFF));
       });
-      return out;
+      return;
     default:
-      return EncodeUtf8(text);
+      AppendUtf8Text(out, text);
+      return;
   }
+}
+
+std::string EncodeText(UStringView text, TextEncoding encoding) {
+  std::string out;
+  AppendEncodedText(out, text, encoding);
+  return out;
 }
 
 UString DecodeWithBom(std::string_view bytes) {

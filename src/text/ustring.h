@@ -44,6 +44,8 @@ std::string BomBytes(TextEncoding encoding);  // empty for kAscii
 // decode as UTF-8).
 UString DecodeText(std::string_view bytes, TextEncoding encoding);
 std::string EncodeText(UStringView text, TextEncoding encoding);
+// The same, added to the end of `out`.
+void AppendEncodedText(std::string& out, UStringView text, TextEncoding encoding);
 
 // Whole file bytes -> text: skips a byte-order mark and decodes by it.
 UString DecodeWithBom(std::string_view bytes);

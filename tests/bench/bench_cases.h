@@ -1,0 +1,23 @@
+// The benchmark's table of named cases. A case makes its input text once and
+// gives the operation to time on it; the text's size gives the MB/s, and a
+// memchr line pass over the same text is the yardstick.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sparlin::bench {
+
+struct BenchCase {
+  std::string name;
+  // The text the operation works on, as bytes (empty: the case is skipped).
+  std::function<std::string()> make_text;
+  // Prepares what the operation needs from the text (outside the timing) and
+  // returns the operation to time.
+  std::function<std::function<void()>(const std::string& text)> prepare;
+};
+
+std::vector<BenchCase> AllCases();
+
+}  // namespace sparlin::bench
