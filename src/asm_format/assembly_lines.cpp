@@ -48,12 +48,12 @@ UString DecodeCompilerFileText(std::string_view bytes) {
   return DecodeUtf8(bytes);
 }
 
-std::vector<UString> AssemblyLines(std::string_view bytes) { return SplitLines(DecodeCompilerFileText(bytes)); }
-
-std::optional<std::vector<UString>> ReadAssemblyLines(platform::FileSystem& files, UStringView path) {
+bool ReadAssemblyText(platform::FileSystem& files, UStringView path, AssemblyText& out) {
   std::string bytes;
-  if (!files.ReadWholeFile(path, bytes)) return std::nullopt;
-  return AssemblyLines(bytes);
+  if (!files.ReadWholeFile(path, bytes)) return false;
+  out.text = DecodeCompilerFileText(bytes);
+  out.lines = SplitLineViews(out.text);
+  return true;
 }
 
 }  // namespace sparlin

@@ -56,9 +56,17 @@ SectionTracker ImportSection();
 // The text of a file the compiler wrote (the assembly, the export
 // definitions): UTF-8, a byte-order mark skipped.
 UString DecodeCompilerFileText(std::string_view bytes);
-// Its lines, line breaks removed.
-std::vector<UString> AssemblyLines(std::string_view bytes);
-// The lines of the file at `path`; nullopt when it cannot be read.
-std::optional<std::vector<UString>> ReadAssemblyLines(platform::FileSystem& files, UStringView path);
+// A file's text and its lines (line breaks removed) as views into it; it
+// stays where it is made, so the views stay valid.
+struct AssemblyText {
+  AssemblyText() = default;
+  AssemblyText(const AssemblyText&) = delete;
+  AssemblyText& operator=(const AssemblyText&) = delete;
+
+  UString text;
+  std::vector<UStringView> lines;
+};
+// Reads the file at `path` into `out`; false when it cannot be read.
+bool ReadAssemblyText(platform::FileSystem& files, UStringView path, AssemblyText& out);
 
 }  // namespace sparlin

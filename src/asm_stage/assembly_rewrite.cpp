@@ -1,5 +1,6 @@
 #include "asm_stage/assembly_rewrite.h"
 
+#include <memory>
 #include <string>
 
 #include "asm_format/assembly_lines.h"
@@ -24,16 +25,16 @@ void RewriteAssemblyFile(BuildContext& ctx) {
   AsmPassOptions options = ReadAsmPassOptions(ctx.host);
   const UString asm_path = ctx.state.globals.AsmPath;
 
-  std::optional<std::vector<UString>> lines = ReadAssemblyLines(ctx.files, asm_path);
-  if (!lines) {
+  auto assembly_text = std::make_unique<AssemblyText>();
+  if (!ReadAssemblyText(ctx.files, asm_path, *assembly_text)) {
     ShowFileError(ctx, ReadingFailedText(asm_path));
     return;
   }
 
   AsmValues& assembly = ctx.state.assembly;
   AsmPassResult result =
-      RewriteAssemblyText(*lines, options, PathFolder(ctx.state.globals.SourcePath), assembly, ctx.text_limits);
-  lines.reset();
+      RewriteAssemblyText(assembly_text->lines, options, PathFolder(ctx.state.globals.SourcePath), assembly, ctx.text_limits);
+  assembly_text.reset();
   if (result.failed) {
     // The rewritten text did not fit in memory; the file keeps its content.
     ShowFileError(ctx, WritingFailedText(asm_path));
@@ -58,8 +59,10 @@ void RewriteAssemblyFile(BuildContext& ctx) {
                                    LibraryFolderOf(ctx.state.globals.CompilersFolder));
   }
 
-  text += u"\r\n";
-  if (!ctx.files.SafeReplaceFile(asm_path, EncodeUtf8(text))) ShowFileError(ctx, WritingFailedText(asm_path));
+  std::string bytes = EncodeUtf8(text);
+  text = UString();
+  bytes += "\r\n";
+  if (!ctx.files.SafeReplaceFile(asm_path, bytes)) ShowFileError(ctx, WritingFailedText(asm_path));
 }
 
 }  // namespace sparlin

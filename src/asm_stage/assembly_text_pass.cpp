@@ -27,8 +27,8 @@ class AssemblyTextPass {
 
   // Each line is a view of the input until a rule rewrites it; then it views
   // `rewritten_`.
-  AsmPassResult Run(const std::vector<UString>& lines) {
-    for (const UString& raw : lines) {
+  AsmPassResult Run(const std::vector<UStringView>& lines) {
+    for (UStringView raw : lines) {
       UStringView line = TrimTrailingBlanksView(raw);
       if (KeepEntryLabel(line) || DropEmptyLine(line)) continue;
       NoteFormatLine(line);
@@ -160,10 +160,17 @@ AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
   return options;
 }
 
-AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
+AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
                                   const TextBuilderLimits& limits) {
   return AssemblyTextPass(options, source_folder, assembly, limits).Run(lines);
+}
+
+AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
+                                  UStringView source_folder, AsmValues& assembly,
+                                  const TextBuilderLimits& limits) {
+  return RewriteAssemblyText(std::vector<UStringView>(lines.begin(), lines.end()), options, source_folder, assembly,
+                             limits);
 }
 
 UString AsmCountsSummary(const AsmPassResult& result) {

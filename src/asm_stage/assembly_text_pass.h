@@ -41,6 +41,9 @@ struct AsmPassResult {
 // the folder part of the source path. Updates `assembly`: EntryLabelSeen,
 // Is64Bit, and (only with remove_uncalled) appends the header's library names
 // to ImportedLibraries, unsorted.
+AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const AsmPassOptions& options,
+                                  UStringView source_folder, AsmValues& assembly,
+                                  const TextBuilderLimits& limits = {});
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
                                   const TextBuilderLimits& limits = {});

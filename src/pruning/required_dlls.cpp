@@ -93,11 +93,11 @@ void CopyRequiredDlls(BuildContext& ctx) {
   DllCopier copier(ctx);
   copier.CopyCompilerDlls();
 
-  std::optional<std::vector<UString>> lines = ReadAssemblyLines(ctx.files, ctx.state.globals.AsmPath);
-  if (!lines) return;
+  AssemblyText assembly;
+  if (!ReadAssemblyText(ctx.files, ctx.state.globals.AsmPath, assembly)) return;
   SectionTracker imports = ImportSection();
   SectionTracker static_strings = StaticStringSection();
-  for (const UString& raw : *lines) {
+  for (UStringView raw : assembly.lines) {
     UString line = TrimBlanks(raw);
     if (line.empty()) continue;
     if (imports.Inside(line)) copier.CopyImportLibraryDll(line);

@@ -166,6 +166,12 @@ int64_t LeadingInteger(UStringView text) {
 
 std::vector<UString> SplitLines(UStringView text) {
   std::vector<UString> lines;
+  for (UStringView line : SplitLineViews(text)) lines.emplace_back(line);
+  return lines;
+}
+
+std::vector<UStringView> SplitLineViews(UStringView text) {
+  std::vector<UStringView> lines;
   size_t start = 0;
   size_t i = 0;
   while (i < text.size()) {

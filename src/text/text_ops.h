@@ -48,5 +48,7 @@ int64_t LeadingInteger(UStringView text);
 // Splits at "\r\n", "\n" or "\r"; the line ends are not kept. A final line
 // break does not start one more (empty) line.
 std::vector<UString> SplitLines(UStringView text);
+// The same lines as views into `text`, which must outlive them.
+std::vector<UStringView> SplitLineViews(UStringView text);
 
 }  // namespace sparlin

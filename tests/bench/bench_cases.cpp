@@ -85,7 +85,7 @@ std::function<void()> AssemblyTextPass(const std::string& text) {
 }  // namespace
 
 std::vector<BenchCase> AllCases() {
-  return {
+  std::vector<BenchCase> cases = {
       {"procedure removal, 1 MB source", Source(1 * kMB), ProcedureRemoval},
       {"procedure removal, 10 MB source", Source(10 * kMB), ProcedureRemoval},
       {"macro removal, 1 MB source", Source(1 * kMB), MacroRemoval},
@@ -94,6 +94,8 @@ std::vector<BenchCase> AllCases() {
       {"line splitter, one 50 MB line", [] { return std::string(50 * kMB, 'x') + "\n"; }, LineSplitting},
       {"assembly text pass, 20 MB, no pruning", RepeatedCorpusAssembly(20 * kMB), AssemblyTextPass},
   };
+  for (BenchCase& c : PruningCases()) cases.push_back(std::move(c));
+  return cases;
 }
 
 }  // namespace sparlin::bench

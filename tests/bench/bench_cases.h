@@ -19,5 +19,7 @@ struct BenchCase {
 };
 
 std::vector<BenchCase> AllCases();
+// The assembly stage on generated assembly: pruning alone and the whole rewrite.
+std::vector<BenchCase> PruningCases();
 
 }  // namespace sparlin::bench
