@@ -33,7 +33,8 @@ void RewriteAssemblyFile(BuildContext& ctx) {
 
   AsmValues& assembly = ctx.state.assembly;
   AsmPassResult result =
-      RewriteAssemblyText(assembly_text->lines, options, PathFolder(ctx.state.globals.SourcePath), assembly, ctx.text_limits);
+      RewriteAssemblyText(assembly_text->lines, options, PathFolder(ctx.state.globals.SourcePath), assembly,
+                          ctx.text_limits, [&assembly_text] { assembly_text.reset(); });
   assembly_text.reset();
   if (result.failed) {
     // The rewritten text did not fit in memory; the file keeps its content.

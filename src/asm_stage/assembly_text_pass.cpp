@@ -27,7 +27,7 @@ class AssemblyTextPass {
 
   // Each line is a view of the input until a rule rewrites it; then it views
   // `rewritten_`.
-  AsmPassResult Run(const std::vector<UStringView>& lines) {
+  AsmPassResult Run(const std::vector<UStringView>& lines, const std::function<void()>& release_input) {
     for (UStringView raw : lines) {
       UStringView line = TrimTrailingBlanksView(raw);
       if (KeepEntryLabel(line) || DropEmptyLine(line)) continue;
@@ -42,6 +42,7 @@ class AssemblyTextPass {
       output_.Append(empty_insert_);
       output_.Append(nop_insert_);
     }
+    if (release_input) release_input();
     std::optional<UString> text = output_.Finish();
     result_.failed = !text;
     if (text) result_.text = std::move(*text);
@@ -162,8 +163,8 @@ AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
 
 AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
-                                  const TextBuilderLimits& limits) {
-  return AssemblyTextPass(options, source_folder, assembly, limits).Run(lines);
+                                  const TextBuilderLimits& limits, const std::function<void()>& release_input) {
+  return AssemblyTextPass(options, source_folder, assembly, limits).Run(lines, release_input);
 }
 
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,

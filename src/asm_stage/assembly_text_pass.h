@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/build_host.h"
@@ -41,9 +42,13 @@ struct AsmPassResult {
 // the folder part of the source path. Updates `assembly`: EntryLabelSeen,
 // Is64Bit, and (only with remove_uncalled) appends the header's library names
 // to ImportedLibraries, unsorted.
+// `release_input`, when given, is called once the last line has been read and
+// before the new text is taken out of its builder, so that a large file's
+// input and output are never held together with the builder's block.
 AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
-                                  const TextBuilderLimits& limits = {});
+                                  const TextBuilderLimits& limits = {},
+                                  const std::function<void()>& release_input = {});
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
                                   const TextBuilderLimits& limits = {});

@@ -98,7 +98,7 @@ void CopyRequiredDlls(BuildContext& ctx) {
   SectionTracker imports = ImportSection();
   SectionTracker static_strings = StaticStringSection();
   for (UStringView raw : assembly.lines) {
-    UString line = TrimBlanks(raw);
+    UStringView line = TrimBlanksView(raw);
     if (line.empty()) continue;
     if (imports.Inside(line)) copier.CopyImportLibraryDll(line);
     if (static_strings.Inside(line)) copier.CopyLiteralDll(line);

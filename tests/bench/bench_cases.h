@@ -21,5 +21,8 @@ struct BenchCase {
 std::vector<BenchCase> AllCases();
 // The assembly stage on generated assembly: pruning alone and the whole rewrite.
 std::vector<BenchCase> PruningCases();
+// Writes the generated assembly of about `bytes` and its library files into
+// `folder` (PureBasic.asm, PureLibraries/).
+bool WriteGeneratedInstallation(const std::string& folder, size_t bytes);
 
 }  // namespace sparlin::bench

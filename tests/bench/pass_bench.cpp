@@ -1,6 +1,8 @@
 // Times every case of the table (CPU time of the thread): the median of several runs, MB/s, and the
 // ratio to one memchr line pass over the same text, measured in this run.
 // Usage: sparlin_bench [RUNS] [NAME-FILTER]
+//        sparlin_bench --write-assembly FOLDER MEGABYTES   (the generated input as files,
+//        FOLDER/PureBasic.asm and FOLDER/PureLibraries/, for timing sparlin-cli itself)
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
@@ -47,6 +49,9 @@ void MemchrLinePass(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::strcmp(argv[1], "--write-assembly") == 0) {
+    return sparlin::bench::WriteGeneratedInstallation(argv[2], static_cast<size_t>(std::atof(argv[3]) * 1e6)) ? 0 : 1;
+  }
   int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
   const char* filter = argc > 2 ? argv[2] : "";
   std::printf("%-42s %9s %11s %9s %11s %8s\n", "case", "MB", "median ms", "MB/s", "memchr ms", "ratio");

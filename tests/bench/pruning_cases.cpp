@@ -4,6 +4,8 @@
 // decode, line rules, pruning, encode, safe write) on the in-memory file
 // system.
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 
@@ -97,6 +99,16 @@ BenchCase WholeStage(size_t megabytes) {
 }
 
 }  // namespace
+
+bool WriteGeneratedInstallation(const std::string& folder, size_t bytes) {
+  auto generated = Generated(bytes);
+  std::filesystem::create_directories(folder + "/PureLibraries");
+  std::ofstream(folder + "/PureBasic.asm", std::ios::binary) << EncodeUtf8(generated->text);
+  for (const auto& [name, file] : generated->library_files) {
+    std::ofstream(folder + "/PureLibraries/" + EncodeUtf8(name), std::ios::binary) << file;
+  }
+  return true;
+}
 
 std::vector<BenchCase> PruningCases() {
   return {Pruning(1), Pruning(10), Pruning(50), WholeStage(10), WholeStage(50)};
