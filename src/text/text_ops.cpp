@@ -1,5 +1,9 @@
 #include "text/text_ops.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <limits>
 
 namespace sparlin {
@@ -164,6 +168,27 @@ int64_t LeadingInteger(UStringView text) {
   return negative ? -value : value;
 }
 
+namespace {
+
+// The position of the next "\r" or "\n" at or after `i`; the end when none.
+// Eight code units at a time where the processor allows.
+size_t NextLineBreak(UStringView text, size_t i) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi16(u'\r');
+  const __m128i lf = _mm_set1_epi16(u'\n');
+  while (i + 8 <= text.size()) {
+    __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+    int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)));
+    if (mask != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask))) / 2;
+    i += 8;
+  }
+#endif
+  while (i < text.size() && text[i] != u'\r' && text[i] != u'\n') ++i;
+  return i;
+}
+
+}  // namespace
+
 std::vector<UString> SplitLines(UStringView text) {
   std::vector<UString> lines;
   for (UStringView line : SplitLineViews(text)) lines.emplace_back(line);
@@ -172,18 +197,14 @@ std::vector<UString> SplitLines(UStringView text) {
 
 std::vector<UStringView> SplitLineViews(UStringView text) {
   std::vector<UStringView> lines;
+  lines.reserve(text.size() / 32 + 1);
   size_t start = 0;
-  size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] == u'\r' || text[i] == u'\n') {
-      lines.emplace_back(text.substr(start, i - start));
-      if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      start = ++i;
-    } else {
-      ++i;
-    }
+  while (start < text.size()) {
+    size_t end = NextLineBreak(text, start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == text.size()) break;
+    start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
   return lines;
 }
 

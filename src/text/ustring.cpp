@@ -15,24 +15,6 @@ void AppendCodePoint(UString& out, uint32_t cp) {
   }
 }
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
 // Code points from UTF-16 with lone surrogates passed through as themselves.
 template <typename Fn>
 void ForEachCodePoint(UStringView text, Fn fn) {
@@ -51,8 +33,9 @@ void ForEachCodePoint(UStringView text, Fn fn) {
 }  // namespace
 
 UString DecodeUtf8(std::string_view bytes) {
-  UString out;
-  out.reserve(bytes.size());
+  // Never more code units than bytes: written in place, then cut to size.
+  UString out(bytes.size(), u'\0');
+  char16_t* o = out.data();
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   size_t n = bytes.size();
   size_t i = 0;
@@ -60,15 +43,14 @@ UString DecodeUtf8(std::string_view bytes) {
     // Runs of ASCII, the bulk of source and assembly text, eight bytes at a time.
     uint64_t eight;
     if (i + 8 <= n && (std::memcpy(&eight, p + i, 8), (eight & 0x8080808080808080ull) == 0)) {
-      char16_t units[8];
-      for (int k = 0; k < 8; ++k) units[k] = p[i + k];
-      out.append(units, 8);
+      for (int k = 0; k < 8; ++k) o[k] = p[i + k];
+      o += 8;
       i += 8;
       continue;
     }
     unsigned char b = p[i];
     if (b < 0x80) {
-      out.push_back(b);
+      *o++ = b;
       ++i;
       continue;
     }
@@ -89,46 +71,95 @@ UString DecodeUtf8(std::string_view bytes) {
     }
     // Overlong forms, surrogates and values past U+10FFFF are not valid UTF-8.
     if (ok && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000))) ok = false;
-    if (ok) {
-      AppendCodePoint(out, cp);
+    if (!ok) {
+      *o++ = static_cast<char16_t>(0xDC00 + b);
+      ++i;
+    } else if (cp < 0x10000) {
+      *o++ = static_cast<char16_t>(cp);
       i += len;
     } else {
-      out.push_back(static_cast<char16_t>(0xDC00 + b));
-      ++i;
+      cp -= 0x10000;
+      *o++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+      *o++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      i += len;
     }
   }
+  out.resize(static_cast<size_t>(o - out.data()));
   return out;
 }
 
 namespace {
 
+bool IsSurrogatePair(UStringView text, size_t i) {
+  return text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+         text[i + 1] < 0xE000;
+}
+
+// The UTF-8 size of `text`, counted as AppendUtf8Text writes it.
+size_t Utf8Size(UStringView text) {
+  size_t size = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t c = text[i];
+    if (c < 0x80) {
+      size += 1;
+    } else if (c < 0x800) {
+      size += 2;
+    } else if (IsSurrogatePair(text, i)) {
+      size += 4;
+      ++i;
+    } else if (c >= 0xDC80 && c <= 0xDCFF) {
+      size += 1;  // an undecodable byte
+    } else {
+      size += 3;  // the rest of the plane, U+FFFD for other lone surrogates
+    }
+  }
+  return size;
+}
+
+// Appends the text in UTF-8: a lone surrogate U+DC80..U+DCFF is the byte it
+// stands for, any other lone surrogate becomes U+FFFD. The exact size is
+// counted first, so the bytes are written in place.
 void AppendUtf8Text(std::string& out, UStringView text) {
-  out.reserve(out.size() + text.size());
+  size_t start = out.size();
+  out.resize(start + Utf8Size(text));
+  char* o = out.data() + start;
+  auto put = [&o](uint32_t byte) { *o++ = static_cast<char>(byte); };
   size_t i = 0;
   while (i < text.size()) {
     // Runs of ASCII, the bulk of source and assembly text, four units at a time.
     uint64_t four;
     if (i + 4 <= text.size() && (std::memcpy(&four, text.data() + i, 8), (four & 0xFF80FF80FF80FF80ull) == 0)) {
-      char bytes[4] = {static_cast<char>(text[i]), static_cast<char>(text[i + 1]), static_cast<char>(text[i + 2]),
-                       static_cast<char>(text[i + 3])};
-      out.append(bytes, 4);
+      for (int k = 0; k < 4; ++k) o[k] = static_cast<char>(text[i + k]);
+      o += 4;
       i += 4;
       continue;
     }
-    // One code point; a lone surrogate stands for itself.
     uint32_t cp = text[i];
-    if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+    if (IsSurrogatePair(text, i)) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
       i += 2;
     } else {
       ++i;
     }
     if (cp >= 0xDC80 && cp <= 0xDCFF) {
-      out.push_back(static_cast<char>(cp - 0xDC00));  // an undecodable byte
-    } else if (cp >= 0xD800 && cp < 0xE000) {
-      AppendUtf8(out, 0xFFFD);
+      put(cp - 0xDC00);
+      continue;
+    }
+    if (cp >= 0xD800 && cp < 0xE000) cp = 0xFFFD;
+    if (cp < 0x80) {
+      put(cp);
+    } else if (cp < 0x800) {
+      put(0xC0 | (cp >> 6));
+      put(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+      put(0xE0 | (cp >> 12));
+      put(0x80 | ((cp >> 6) & 0x3F));
+      put(0x80 | (cp & 0x3F));
     } else {
-      AppendUtf8(out, cp);
+      put(0xF0 | (cp >> 18));
+      put(0x80 | ((cp >> 12) & 0x3F));
+      put(0x80 | ((cp >> 6) & 0x3F));
+      put(0x80 | (cp & 0x3F));
     }
   }
 }
