@@ -40,6 +40,35 @@ bool SectionTracker::Inside(UStringView line) {
   return state_ == State::kInside;
 }
 
+namespace {
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// The start of the first line at or after `from` that begins with `marker`
+// once its leading blanks are skipped; npos when there is none.
+size_t FindLineBeginningWith(std::string_view bytes, std::string_view marker, size_t from, size_t text_start) {
+  for (size_t at = bytes.find(marker, from); at != std::string_view::npos; at = bytes.find(marker, at + 1)) {
+    size_t line = at;
+    while (line > text_start && bytes[line - 1] == ' ') --line;
+    if (line == text_start || IsLineBreak(bytes[line - 1])) return line;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<std::string_view> SectionBytes(std::string_view bytes, std::string_view start, std::string_view end) {
+  size_t text_start = DetectBom(bytes).length;
+  size_t begin = FindLineBeginningWith(bytes, start, text_start, text_start);
+  if (begin == std::string_view::npos) return std::nullopt;
+  // The section's own first line cannot end it: the two markers differ.
+  size_t first_line_end = begin;
+  while (first_line_end < bytes.size() && !IsLineBreak(bytes[first_line_end])) ++first_line_end;
+  size_t finish = FindLineBeginningWith(bytes, end, first_line_end, text_start);
+  if (finish == std::string_view::npos) finish = bytes.size();
+  return bytes.substr(begin, finish - begin);
+}
+
 SectionTracker StaticStringSection() { return SectionTracker(u"_SYS_StaticStringStart", u"_SYS_StaticStringEnd"); }
 SectionTracker ImportSection() { return SectionTracker(u"; :Import", u"format MS"); }
 

@@ -48,6 +48,13 @@ class SectionTracker {
   State state_ = State::kNotYet;
 };
 
+// The bytes of one section of a compiler file's bytes, as SectionTracker
+// finds it in its lines trimmed of blanks: from the start of the first line
+// that begins with `start` to the start of the first later line that begins
+// with `end` (or to the end of the file). nullopt when no line begins with
+// `start`. Lets a step that needs one section read only that part.
+std::optional<std::string_view> SectionBytes(std::string_view bytes, std::string_view start, std::string_view end);
+
 // The static strings: "_SYS_StaticStringStart" to "_SYS_StaticStringEnd".
 SectionTracker StaticStringSection();
 // The header's import section.

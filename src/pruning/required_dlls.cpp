@@ -93,16 +93,37 @@ void CopyRequiredDlls(BuildContext& ctx) {
   DllCopier copier(ctx);
   copier.CopyCompilerDlls();
 
-  AssemblyText assembly;
-  if (!ReadAssemblyText(ctx.files, ctx.state.globals.AsmPath, assembly)) return;
-  SectionTracker imports = ImportSection();
-  SectionTracker static_strings = StaticStringSection();
-  for (UStringView raw : assembly.lines) {
-    UStringView line = TrimBlanksView(raw);
-    if (line.empty()) continue;
-    if (imports.Inside(line)) copier.CopyImportLibraryDll(line);
-    if (static_strings.Inside(line)) copier.CopyLiteralDll(line);
+  std::string bytes;
+  if (!ctx.files.ReadWholeFile(ctx.state.globals.AsmPath, bytes)) return;
+  // Only two sections matter: read those alone, in file order. Should they
+  // overlap, every line is read as it comes.
+  std::optional<std::string_view> imports = SectionBytes(bytes, "; :Import", "format MS");
+  std::optional<std::string_view> strings = SectionBytes(bytes, "_SYS_StaticStringStart", "_SYS_StaticStringEnd");
+  auto lines_of = [](std::string_view section) { return SplitLines(DecodeUtf8(section)); };
+  if (imports && strings && imports->data() < strings->data() + strings->size() &&
+      strings->data() < imports->data() + imports->size()) {
+    SectionTracker import_lines = ImportSection();
+    SectionTracker string_lines = StaticStringSection();
+    for (const UString& raw : SplitLines(DecodeCompilerFileText(bytes))) {
+      UStringView line = TrimBlanksView(raw);
+      if (line.empty()) continue;
+      if (import_lines.Inside(line)) copier.CopyImportLibraryDll(line);
+      if (string_lines.Inside(line)) copier.CopyLiteralDll(line);
+    }
+    return;
   }
+  auto copy_section = [&](std::string_view section, bool is_imports) {
+    for (const UString& raw : lines_of(section)) {
+      UStringView line = TrimBlanksView(raw);
+      if (line.empty()) continue;
+      if (is_imports) copier.CopyImportLibraryDll(line);
+      else copier.CopyLiteralDll(line);
+    }
+  };
+  bool imports_first = imports && (!strings || imports->data() < strings->data());
+  if (imports_first) copy_section(*imports, true);
+  if (strings) copy_section(*strings, false);
+  if (imports && !imports_first) copy_section(*imports, true);
 }
 
 }  // namespace sparlin
