@@ -28,6 +28,10 @@ class AssemblyTextPass {
   // Each line is a view of the input until a rule rewrites it; then it views
   // `rewritten_`.
   AsmPassResult Run(const std::vector<UStringView>& lines, const std::function<void()>& release_input) {
+    // The new text is at most the lines, their breaks and what is inserted.
+    size_t units = lines.size() * (2 + static_cast<size_t>(empty_count_) + 7 * static_cast<size_t>(nop_count_));
+    for (UStringView line : lines) units += line.size();
+    output_.Reserve(units);
     for (UStringView raw : lines) {
       UStringView line = TrimTrailingBlanksView(raw);
       if (KeepEntryLabel(line) || DropEmptyLine(line)) continue;

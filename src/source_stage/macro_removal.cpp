@@ -12,6 +12,9 @@ using namespace std::string_view_literals;
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   MacroRemovalResult result;
   BufferedTextBuilder builder(limits);
+  size_t units = 2 * lines.size();
+  for (const UString& line : lines) units += line.size();
+  builder.Reserve(units);
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
   for (const UString& raw : lines) {

@@ -31,6 +31,9 @@ LineKind ClassifyLine(UStringView line) {
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   ProcedureRemovalResult result;
   BufferedTextBuilder builder(limits);
+  size_t units = 2 * lines.size();
+  for (const UString& line : lines) units += line.size();
+  builder.Reserve(units);
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
   for (const UString& raw : lines) {

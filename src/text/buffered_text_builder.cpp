@@ -26,7 +26,7 @@ void BufferedTextBuilder::Flush() {
 std::optional<UString> BufferedTextBuilder::Finish() {
   Flush();
   if (builder_.Failed()) return std::nullopt;
-  return builder_.Text();
+  return builder_.TakeText();
 }
 
 }  // namespace sparlin

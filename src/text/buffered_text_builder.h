@@ -15,6 +15,8 @@ class BufferedTextBuilder {
   explicit BufferedTextBuilder(const TextBuilderLimits& limits = {});
 
   void Append(UStringView piece);
+  // Room for about `units` code units in all (see TextBuilder::Reserve).
+  void Reserve(size_t units) { builder_.Reserve(units); }
   // Code units added so far.
   size_t Size() const { return size_; }
   // The whole text; nothing when the builder could not hold it.

@@ -1,67 +1,44 @@
 #include "text/text_builder.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
+#include <new>
+#include <stdexcept>
 
 namespace sparlin {
-namespace {
-
-constexpr int64_t kInitialCapacity = 20484;
-
-}  // namespace
-
-TextBuilder::TextBuilder(const TextBuilderLimits& limits) : limits_(limits) {
-  if (!Grow(kInitialCapacity)) {
-    failed_ = true;
-    return;
-  }
-  int32_t zero = 0;
-  std::memcpy(block_, &zero, sizeof zero);
-}
-
-TextBuilder::~TextBuilder() { std::free(block_); }
-
-int32_t TextBuilder::Length() const {
-  if (!block_) return 0;
-  int32_t length;
-  std::memcpy(&length, block_, sizeof length);
-  return length;
-}
-
-bool TextBuilder::Grow(int64_t bytes) {
-  if (limits_.max_block_bytes > 0 && bytes > limits_.max_block_bytes) return false;
-  if (bytes <= 0 || static_cast<uint64_t>(bytes) > std::numeric_limits<size_t>::max()) return false;
-  char* moved = static_cast<char*>(std::realloc(block_, static_cast<size_t>(bytes)));
-  if (!moved) return false;  // the old block is still intact
-  block_ = moved;
-  capacity_ = bytes;
-  return true;
-}
 
 void TextBuilder::Append(UStringView text, int64_t count) {
-  if (!block_) return;
   if (count <= 0 || count > static_cast<int64_t>(text.size())) count = static_cast<int64_t>(text.size());
   if (count == 0) return;
-  int64_t length = Length();
+  int64_t length = static_cast<int64_t>(text_.size());
   if (length + count > limits_.max_length) {
     failed_ = true;
     return;
   }
   int64_t needed = 2 * (length + count);
-  if (needed > capacity_ - 4 && !Grow(std::llround(static_cast<double>(needed) * 1.28 + 4.0))) {
+  int64_t capacity = capacity_;
+  if (needed > capacity - 4) {
+    capacity = std::llround(static_cast<double>(needed) * 1.28 + 4.0);
+    if (limits_.max_block_bytes > 0 && capacity > limits_.max_block_bytes) {
+      failed_ = true;  // the old text is still intact
+      return;
+    }
+  }
+  try {
+    text_.append(text.substr(0, static_cast<size_t>(count)));
+  } catch (const std::bad_alloc&) {
     failed_ = true;
     return;
   }
-  std::memcpy(block_ + 4 + 2 * length, text.data(), static_cast<size_t>(2 * count));
-  auto new_length = static_cast<int32_t>(length + count);
-  std::memcpy(block_, &new_length, sizeof new_length);
+  capacity_ = capacity;
 }
 
-UString TextBuilder::Text() const {
-  UString text(static_cast<size_t>(Length()), u'\0');
-  if (!text.empty()) std::memcpy(text.data(), block_ + 4, text.size() * 2);
-  return text;
+void TextBuilder::Reserve(size_t units) {
+  try {
+    text_.reserve(units);
+  } catch (const std::bad_alloc&) {
+    // Only a hint: the appends grow the text as they need.
+  } catch (const std::length_error&) {
+  }
 }
 
 }  // namespace sparlin

@@ -1,6 +1,8 @@
-// An append-only UTF-16 text buffer for the rewriting passes. The block holds
-// a 32-bit length followed by the code units; it starts at 20484 bytes and
-// grows to round(needed * 1.28 + 4.0) bytes when an append does not fit.
+// An append-only UTF-16 text buffer for the rewriting passes. It accounts for
+// its block as a 32-bit length followed by the code units: the block starts
+// at 20484 bytes and grows to round(needed * 1.28 + 4.0) bytes when an append
+// does not fit, and the text may not pass 2^31 - 1 code units. An append that
+// breaks either limit fails the builder, which the passes report.
 #pragma once
 
 #include <cstdint>
@@ -19,8 +21,7 @@ struct TextBuilderLimits {
 
 class TextBuilder {
  public:
-  explicit TextBuilder(const TextBuilderLimits& limits = {});
-  ~TextBuilder();
+  explicit TextBuilder(const TextBuilderLimits& limits = {}) : limits_(limits) {}
   TextBuilder(const TextBuilder&) = delete;
   TextBuilder& operator=(const TextBuilder&) = delete;
 
@@ -28,22 +29,24 @@ class TextBuilder {
   // An append that would pass the length limit, or whose growth fails, leaves
   // the buffer as it was and marks the builder as failed.
   void Append(UStringView text, int64_t count = 0);
-  // The stored text.
-  UString Text() const;
+  // Room for `units` code units made at once, so that a pass that knows about
+  // how long its text gets does not move it while it grows. Changes nothing
+  // that the growth rule accounts for.
+  void Reserve(size_t units);
+  // The stored text, copied or taken out (the builder is then empty).
+  UString Text() const { return text_; }
+  UString TakeText() { return std::move(text_); }
 
-  // True once an append could not be stored, or when the first block could
-  // not be had; the caller then fails its pass.
+  // True once an append could not be stored; the caller then fails its pass.
   bool Failed() const { return failed_; }
-  // The block's size in bytes and the stored length.
+  // The block's size in bytes by the growth rule, and the stored length.
   int64_t Capacity() const { return capacity_; }
-  int32_t Length() const;
+  int32_t Length() const { return static_cast<int32_t>(text_.size()); }
 
  private:
-  bool Grow(int64_t bytes);
-
   TextBuilderLimits limits_;
-  char* block_ = nullptr;  // int32 length, then the code units
-  int64_t capacity_ = 0;
+  UString text_;
+  int64_t capacity_ = 20484;
   bool failed_ = false;
 };
 
