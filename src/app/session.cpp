@@ -32,6 +32,10 @@ void Session::ApplySuffix(const UString& suffix_text) {
 
 void Session::RunExitSteps(bool delete_created_files) {
   const GlobalValues& g = state_.globals;
+  // While another Sparlin builds this source, its files are not ours to delete.
+  const UString& source = state_.UserSourcePath.empty() ? g.SourcePath : state_.UserSourcePath;
+  auto lock = ctx_.files.LockSourceForBuild(source);
+  if (!lock) return;
   if (delete_created_files) {
     ctx_.files.DeleteFile(g.OptimizedSourcePath);
     ctx_.files.DeleteFile(g.AsmPath);
