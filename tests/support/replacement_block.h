@@ -1,9 +1,13 @@
 // Makes the safe replacement of a file fail while the file stays readable,
-// for as long as the returned guard lives. The tests run as root, so on
-// POSIX permissions cannot do it: no file of this process may grow
-// (RLIMIT_FSIZE 0), so the temporary file cannot be written. On Windows the
-// file is made read-only, which a replacing rename refuses.
+// for as long as the guard lives. The tests run as root, so on POSIX
+// permissions cannot do it: no file of this process may grow (RLIMIT_FSIZE
+// 0), so the temporary file cannot be written. On Windows the file is held
+// open without delete sharing, so nothing can be renamed over it.
 #pragma once
+
+#ifdef _WIN32
+#include "platform/win32/windows_api.h"
+#endif
 
 #include <filesystem>
 #include <memory>
@@ -16,24 +20,21 @@ namespace sparlin::testing {
 
 class ReplacementBlock {
  public:
-  ReplacementBlock(const TempDir& dir, const std::string& name) : path_(dir.path() / name) {
 #ifdef _WIN32
-    std::filesystem::permissions(path_, std::filesystem::perms::all_write, std::filesystem::perm_options::remove);
+  ReplacementBlock(const TempDir& dir, const std::string& name)
+      : held_(CreateFileW((dir.path() / name).wstring().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                          OPEN_EXISTING, 0, nullptr)) {}
+  ~ReplacementBlock() { CloseHandle(held_); }
 #else
-    no_growth_ = std::make_unique<FileSizeLimit>(0);
+  ReplacementBlock(const TempDir&, const std::string&) : no_growth_(std::make_unique<FileSizeLimit>(0)) {}
 #endif
-  }
-  ~ReplacementBlock() {
-#ifdef _WIN32
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-#endif
-  }
   ReplacementBlock(const ReplacementBlock&) = delete;
   ReplacementBlock& operator=(const ReplacementBlock&) = delete;
 
  private:
-  std::filesystem::path path_;
-#ifndef _WIN32
+#ifdef _WIN32
+  HANDLE held_;
+#else
   std::unique_ptr<FileSizeLimit> no_growth_;
 #endif
 };
