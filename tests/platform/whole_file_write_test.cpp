@@ -34,9 +34,14 @@ struct WholeWrite {
 };
 
 const WholeWrite kWrites[] = {
-    {"replace", [](const TempDir& dir, const std::string& b) { return platform::SafeReplaceFile(dir.File("target"), b); }},
-    {"copy", [](const TempDir& dir, const std::string&) { return platform::CopyFileOver(dir.File("from"), dir.File("target")); }},
-    {"create", [](const TempDir& dir, const std::string& b) { return platform::CreateNewFile(dir.File("target"), b); }},
+    {"replace",
+     [](const TempDir& dir, const std::string& b) { return platform::SafeReplaceFile(dir.File("target"), b); }},
+    {"copy",
+     [](const TempDir& dir, const std::string&) {
+       return platform::CopyFileOver(dir.File("from"), dir.File("target"));
+     }},
+    {"create",
+     [](const TempDir& dir, const std::string& b) { return platform::CreateNewFile(dir.File("target"), b); }},
 };
 
 bool Creates(const WholeWrite& write) { return std::string(write.name) == "create"; }
@@ -84,17 +89,6 @@ TEST(WholeFileWrites, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
       EXPECT_EQ(dir.Read("target"), "old bytes");
     }
   }
-}
-
-TEST(WholeFileWrites, ANewFileIsNotCreatedOverAnythingThere) {
-  TempDir dir;
-  dir.Write("file", "old");
-  fs::create_directory(dir.path() / "folder");
-  EXPECT_FALSE(platform::CreateNewFile(dir.File("file"), "new"));
-  EXPECT_FALSE(platform::CreateNewFile(dir.File("folder"), "new"));
-  EXPECT_FALSE(platform::CreateNewFile(dir.File("missing/x"), "new"));
-  EXPECT_EQ(dir.Read("file"), "old");
-  EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"file", "folder"}));
 }
 
 }  // namespace
