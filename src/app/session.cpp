@@ -34,7 +34,10 @@ void Session::ApplySuffix(const UString& suffix_text) {
 
 void Session::RunExitSteps(bool delete_created_files) {
   const GlobalValues& g = state_.globals;
+  // While another Sparlin builds this source, its files are not ours to delete.
   const UString& source = state_.UserSourcePath.empty() ? g.SourcePath : state_.UserSourcePath;
+  auto lock = ctx_.files.LockSourceForBuild(source);
+  if (!lock) return;
   // A created file that would be the source itself is never deleted.
   auto remove = [&](const UString& path) {
     if (!path.empty() && !NamesSameFile(path, source, PathFolder(source))) ctx_.files.DeleteFile(path);

@@ -37,7 +37,8 @@ class Session {
   // follow the Suffix text.
   void ApplySuffix(const UString& suffix_text);
   // Deletes the created source and assembly files when asked, and the
-  // resource script always.
+  // resource script always; nothing while a build of the source holds its
+  // lock (another Sparlin's, or this launch's own still running).
   void RunExitSteps(bool delete_created_files);
 
  private:

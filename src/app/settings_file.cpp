@@ -125,7 +125,10 @@ std::string UpdateSettings(std::string_view existing_bytes, const OptionValues& 
 bool SettingsFile::CreateIfMissing() const {
   int64_t size = platform::FileSize(path);
   if (size != platform::kFileMissing) return size >= 0;
-  return platform::WriteWholeFile(path, CreatedSettingsFileBytes());
+  // Complete or absent: a settings file cut short (a full disk) would never
+  // be completed, and every later launch would run on missing-key values.
+  // Another launch creating it at the same moment is as good as creating it.
+  return platform::CreateNewFile(path, CreatedSettingsFileBytes()) || platform::FileSize(path) >= 0;
 }
 
 std::optional<OptionValues> SettingsFile::Load() const {

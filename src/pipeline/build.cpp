@@ -20,6 +20,15 @@ void DeleteIntermediateFiles(BuildContext& ctx) {
 }  // namespace
 
 bool RunBuild(BuildContext& ctx) {
+  // One build per source at a time: a second Sparlin on the same source
+  // would write the same files while the first still works on them.
+  const UString& source = ctx.state.globals.SourcePath;
+  auto lock = ctx.files.LockSourceForBuild(source);
+  if (!lock) {
+    ctx.host.ShowMessage(u"Error Busy", u"Another Sparlin is building " + source + u" right now.",
+                         MessageIcon::kError);
+    return false;
+  }
   uint64_t start = platform::MonotonicMillis();
   bool finished = false;
   if (PreprocessStage(ctx)) {

@@ -7,9 +7,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/source_lock.h"
 #include "text/ustring.h"
 
 namespace sparlin::platform {
@@ -27,12 +29,21 @@ class FileSystem {
   virtual bool ReadWholeFile(UStringView path, std::string& bytes) = 0;
   // Creates or truncates the file and writes `bytes` in place.
   virtual bool WriteWholeFile(UStringView path, std::string_view bytes) = 0;
-  // Writes `bytes` to a temporary file beside `path`, then renames it over
-  // `path`. Any failure leaves the previous content and returns false.
+  // Writes `bytes` to a temporary file beside `path` (created exclusively,
+  // under an unpredictable name), then renames it over `path`. Any failure
+  // leaves the previous content, removes the temporary file and returns false.
   virtual bool SafeReplaceFile(UStringView path, std::string_view bytes) = 0;
-  // Copies over any file at `to`; never copies a file onto itself.
+  // Creates `path` with `bytes`, complete or not at all: false, and nothing
+  // left, when anything is already there or the bytes cannot all be written.
+  virtual bool CreateNewFile(UStringView path, std::string_view bytes) = 0;
+  // Copies over any file at `to` as a safe replace: a failed copy leaves the
+  // old file. Never copies a file onto itself.
   virtual bool CopyFileOver(UStringView from, UStringView to) = 0;
   virtual bool DeleteFile(UStringView path) = 0;
+
+  // The lock for builds of `source_path` (see platform/source_lock.h); null
+  // while another holder, in this process or another, has it.
+  virtual std::unique_ptr<SourceLock> LockSourceForBuild(UStringView source_path) = 0;
 
   bool FileExists(UStringView path) { return FileSize(path) >= 0; }
 };

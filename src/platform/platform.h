@@ -23,8 +23,10 @@ inline bool FileExists(UStringView path) { return FileSize(path) >= 0; }
 bool ReadWholeFile(UStringView path, std::string& bytes);
 bool WriteWholeFile(UStringView path, std::string_view bytes);
 bool SafeReplaceFile(UStringView path, std::string_view bytes);
+bool CreateNewFile(UStringView path, std::string_view bytes);
 bool CopyFileOver(UStringView from, UStringView to);
 bool DeleteFile(UStringView path);
+std::unique_ptr<SourceLock> LockSourceForBuild(UStringView source_path);
 
 // An environment variable; empty when unset.
 UString GetEnv(UStringView name);

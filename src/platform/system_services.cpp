@@ -15,8 +15,14 @@ class OsFileSystem final : public FileSystem {
   bool SafeReplaceFile(UStringView path, std::string_view bytes) override {
     return platform::SafeReplaceFile(path, bytes);
   }
+  bool CreateNewFile(UStringView path, std::string_view bytes) override {
+    return platform::CreateNewFile(path, bytes);
+  }
   bool CopyFileOver(UStringView from, UStringView to) override { return platform::CopyFileOver(from, to); }
   bool DeleteFile(UStringView path) override { return platform::DeleteFile(path); }
+  std::unique_ptr<SourceLock> LockSourceForBuild(UStringView source_path) override {
+    return platform::LockSourceForBuild(source_path);
+  }
 };
 
 class OsProcessLauncher final : public ProcessLauncher {

@@ -12,6 +12,7 @@
 #include "asm_stage/export_definitions.h"
 #include "text/text_builder.h"
 #include "support/fake_host.h"
+#include "support/replacement_block.h"
 #include "support/temp_dir.h"
 #include "text/paths.h"
 
@@ -139,10 +140,7 @@ TEST(AssemblyRewriteTest, UnwritableAssemblyFileKeepsItsContent) {
   b.build.host.options.Set(Option::RemUncalled, 0);
   const std::string original = "format MS64 COFF\n\n  RET\n";
   b.dir.Write("src/PureBasic.asm", original);
-  // The safe replace writes a temporary file beside the target first; a
-  // folder of that name makes the write fail after the file has been read.
-  std::filesystem::create_directories(b.dir.path() / "src" /
-                                      ("PureBasic.asm.sparlin-tmp-" + std::to_string(::getpid())));
+  testing::ReplacementBlock blocked(b.dir, "src/PureBasic.asm");
   RewriteAssemblyFile(b.build.ctx);
   EXPECT_EQ(b.dir.Read("src/PureBasic.asm"), original);
   EXPECT_EQ(b.build.host.messages,

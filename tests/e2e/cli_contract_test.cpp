@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/cli_arguments.h"
+#include "platform/platform.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 
@@ -134,6 +135,21 @@ TEST_F(CliContract, RunReportsAnAccessViolation) {
   EXPECT_EQ(fine.exit_code, 0) << fine.err;
   EXPECT_EQ(fine.err, "program says hi\n");  // standard output holds the log only
   EXPECT_EQ(fine.out.substr(fine.out.size() - 4), "\r\n\r\n");
+}
+
+TEST_F(CliContract, ASourceThatAnotherSparlinBuildsIsLeftToIt) {
+  dir_.Write("work/demo.pb", "x\r\n");
+  dir_.Write("work/demo_Sparl.pb", "the other build's");
+  dir_.Write("work/PureBasic.asm", "the other build's");
+  std::string source = (dir_.path() / "work/demo.pb").string();
+  auto other_build = platform::LockSourceForBuild(DecodeUtf8(source));
+  ASSERT_TRUE(other_build);
+  CliResult r = Run({"--trace", "--set", "DelOnExit=1", source});
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.out, Banner(compiler_.substr(0, compiler_.size() - 24) + "Compilers\\pbcompiler.exe", source, ".exe"));
+  EXPECT_EQ(r.err, "[message Error Busy] Another Sparlin is building " + source + " right now.\n");
+  EXPECT_EQ(dir_.Read("work/demo_Sparl.pb"), "the other build's");
+  EXPECT_EQ(dir_.Read("work/PureBasic.asm"), "the other build's");
 }
 
 TEST_F(CliContract, DeleteOnExitRemovesTheCreatedFilesButNeverTheSource) {

@@ -188,6 +188,27 @@ TEST_F(BuildTest, ExitStepsDeleteCreatedFilesOnlyWhenAsked) {
   s.RunExitSteps(true);  // absent files: silent
 }
 
+TEST_F(BuildTest, WhileAnotherBuildHoldsTheSourceNothingIsBuiltOrDeleted) {
+  files_.Write(u"C:\\w\\src\\demo_Sparl.pb", "the other build's");
+  files_.Write(u"C:\\w\\src\\PureBasic.asm", "the other build's");
+  auto other_build = files_.LockSourceForBuild(u"c:/W/src/DEMO.pb");
+  Session& s = NewSession();
+  auto before = files_.files();
+  EXPECT_FALSE(RunBuild(s.context()));
+  s.RunExitSteps(true);
+  EXPECT_EQ(host_.messages, (std::vector<testing::RecordedMessage>{
+                                {u"Error Busy", u"Another Sparlin is building C:\\w\\src\\demo.pb right now.",
+                                 MessageIcon::kError}}));
+  EXPECT_EQ(LogAfterBanner(), "");
+  EXPECT_TRUE(compiler_.runs.empty());
+  EXPECT_TRUE(host_.progress.empty());
+  EXPECT_TRUE(host_.enabled.empty());
+  EXPECT_TRUE(host_.sounds.empty());
+  EXPECT_EQ(files_.files(), before);
+  other_build.reset();
+  EXPECT_TRUE(files_.LockSourceForBuild(kSource));  // the failed build holds nothing
+}
+
 TEST_F(BuildTest, SuffixFromTheSettingsWindow) {
   Session& s = NewSession();
   s.ApplySuffix(u"  ");

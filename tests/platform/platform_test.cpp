@@ -2,6 +2,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -11,6 +12,7 @@
 #include "platform/command_line.h"
 #include "platform/platform.h"
 #include "support/temp_dir.h"
+#include "text/text_ops.h"
 
 namespace sparlin {
 namespace {
@@ -70,6 +72,21 @@ TEST(Files, SafeReplaceKeepsTheOldContentWhenItCannotComplete) {
   EXPECT_EQ(entries, 2);
 }
 
+TEST(SourceLocks, OneHolderPerSourceAsWindowsComparesPathsAndNoFileBesideIt) {
+  TempDir dir;
+  UString source = dir.File("Demo.pb");
+  UString same_file = source;
+  for (char16_t& c : same_file) c = c == u'/' ? u'\\' : ToLowerChar(c);
+  auto first = platform::LockSourceForBuild(source);
+  ASSERT_TRUE(first);
+  EXPECT_FALSE(platform::LockSourceForBuild(source));
+  EXPECT_FALSE(platform::LockSourceForBuild(same_file));
+  EXPECT_TRUE(platform::LockSourceForBuild(dir.File("other.pb")));
+  first.reset();
+  EXPECT_TRUE(platform::LockSourceForBuild(source));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 std::unique_ptr<platform::Process> Shell(const UString& script, const UString& folder = u"") {
   platform::ProcessOptions options;
   options.program = u"/bin/sh";
@@ -106,6 +123,22 @@ TEST(Processes, AMissingProgramIsNotStarted) {
 }
 
 #ifndef _WIN32
+// The shell ends at once; the child it leaves behind holds the pipe and
+// would leave a mark only after its sleep.
+TEST(Processes, TheProgramsEndEndsTheOutputThoughItsChildHoldsThePipe) {
+  TempDir dir;
+  auto p = Shell(u"echo first; (sleep 30; touch mark) & echo $!; exit 3", dir.Folder());
+  ASSERT_TRUE(p);
+  std::vector<std::string> lines;
+  std::string line;
+  while (p->ReadLine(line)) lines.push_back(line);
+  EXPECT_FALSE(dir.Exists("mark"));  // the output ended without waiting for the child
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "first");
+  EXPECT_EQ(p->Wait(), 3u);
+  ::kill(std::stoi(lines[1]), SIGKILL);
+}
+
 // With room for only the output pipe, the start fails on its second pipe and
 // must give the first one back.
 TEST(Processes, AFailedStartLeavesNoOpenPipe) {

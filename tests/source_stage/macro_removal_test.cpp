@@ -10,7 +10,7 @@
 namespace sparlin {
 namespace {
 
-using testing::BlockReplacement;
+using testing::ReplacementBlock;
 using testing::CorpusFile;
 using testing::Crlf;
 using testing::FakeBuild;
@@ -137,7 +137,7 @@ TEST_F(RemoveMacrosTest, UnreadableFileShowsTheMessageAndLogsNothing) {
 TEST_F(RemoveMacrosTest, UnwritableFileKeepsItsContentAfterTheLogItem) {
   const std::string before = "\xEF\xBB\xBFMacro One()\r\n1\r\nEndMacro\r\nDebug One()\r\n";
   UseFile(TextEncoding::kUtf8, before);
-  BlockReplacement(dir, "units_Sparl.pbi");
+  ReplacementBlock blocked(dir, "units_Sparl.pbi");
   RemoveMacros(build.ctx);
   EXPECT_EQ(build.host.messages, std::vector<RecordedMessage>{Message("Writing ")});
   EXPECT_EQ(build.LogUtf8(), "\t\xc2\xb7  Macro Comments Removed: 1\r\n\r\n\t\tOne()\r\n");

@@ -11,7 +11,7 @@
 namespace sparlin {
 namespace {
 
-using testing::BlockReplacement;
+using testing::ReplacementBlock;
 using testing::CorpusFile;
 using testing::FakeBuild;
 using testing::RecordedMessage;
@@ -193,7 +193,7 @@ TEST_F(RemoveProceduresTest, UnreadableFileShowsTheMessageAndLogsNothing) {
 TEST_F(RemoveProceduresTest, UnwritableFileKeepsItsContentAfterTheLogItem) {
   const std::string before = "Procedure Gone()\r\nEndProcedure\r\nDebug 1\r\n";
   UseFile(TextEncoding::kAscii, before);
-  BlockReplacement(dir, "omnikam_Sparl.pb");
+  ReplacementBlock blocked(dir, "omnikam_Sparl.pb");
   RemoveUncalledProcedures(build.ctx);
   EXPECT_EQ(build.host.messages, std::vector<RecordedMessage>{Message("Writing ")});
   EXPECT_EQ(build.LogUtf8(), "\t\xc2\xb7  Uncalled Procedures Removed: 1\r\n\r\n\t\tGone()\r\n");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "source_stage/macro_removal.h"
 #include "source_stage/source_stage_fixtures.h"
 #include "support/fake_host.h"
@@ -10,7 +12,7 @@
 namespace sparlin {
 namespace {
 
-using testing::BlockReplacement;
+using testing::ReplacementBlock;
 using testing::FakeBuild;
 using testing::RecordedMessage;
 using testing::TempDir;
@@ -28,9 +30,12 @@ std::string Bytes(std::initializer_list<int> values) {
 class ConvertSourceEncodingTest : public ::testing::Test {
  protected:
   // Runs the step on a preprocessed file holding `bytes`; the log already
-  // holds the stage header, as in a build.
-  bool Convert(TextEncoding format, const std::string& bytes) {
+  // holds the stage header, as in a build. With `blocked`, the file cannot
+  // be replaced.
+  bool Convert(TextEncoding format, const std::string& bytes, bool blocked = false) {
     dir.Write("prog_Sparl.pb", bytes);
+    std::optional<ReplacementBlock> block;
+    if (blocked) block.emplace(dir, "prog_Sparl.pb");
     build.state.globals.OptimizedSourcePath = dir.File("prog_Sparl.pb");
     build.state.source.SourceFormat = format;
     build.log.Append(u"HEADER");
@@ -101,8 +106,7 @@ TEST_F(ConvertSourceEncodingTest, UnreadableFileStopsTheBuild) {
 }
 
 TEST_F(ConvertSourceEncodingTest, UnwritableFileStopsTheBuildAndKeepsItsContent) {
-  BlockReplacement(dir, "prog_Sparl.pb");
-  EXPECT_FALSE(Convert(TextEncoding::kUtf16LE, kCompilerOutput));
+  EXPECT_FALSE(Convert(TextEncoding::kUtf16LE, kCompilerOutput, true));
   EXPECT_EQ(build.host.messages,
             (std::vector<RecordedMessage>{{u"Error Convert",
                                            u"Writing " + dir.File("prog_Sparl.pb") + u" was not successful...",

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/replacement_block.h"
 #include "support/temp_dir.h"
 
 namespace sparlin::testing {
@@ -37,13 +38,6 @@ inline std::string ReplaceBytes(std::string text, std::string_view from, std::st
     text.replace(at, from.size(), to);
   }
   return text;
-}
-
-// Makes the next safe replacement of `name` fail while the file stays
-// readable: a folder takes the name of the temporary file written beside it
-// (the tests run as root, so permissions cannot be used for this).
-inline void BlockReplacement(const TempDir& dir, const std::string& name) {
-  std::filesystem::create_directories(dir.path() / (name + ".sparlin-tmp-" + std::to_string(::getpid())));
 }
 
 }  // namespace sparlin::testing

@@ -3,6 +3,19 @@
 #include "text/text_ops.h"
 
 namespace sparlin::testing {
+namespace {
+
+class MemoryLock final : public platform::SourceLock {
+ public:
+  MemoryLock(std::set<UString>& held, UString key) : held_(held), key_(std::move(key)) { held_.insert(key_); }
+  ~MemoryLock() override { held_.erase(key_); }
+
+ private:
+  std::set<UString>& held_;
+  UString key_;
+};
+
+}  // namespace
 
 UString MemoryFileSystem::Key(UStringView path) {
   UString key = ToLower(path);
@@ -48,6 +61,12 @@ bool MemoryFileSystem::SafeReplaceFile(UStringView path, std::string_view bytes)
   return true;
 }
 
+bool MemoryFileSystem::CreateNewFile(UStringView path, std::string_view bytes) {
+  if (path.empty() || FileSize(path) != platform::kFileMissing || fail_write.count(Key(path))) return false;
+  files_[Key(path)] = std::string(bytes);
+  return true;
+}
+
 bool MemoryFileSystem::CopyFileOver(UStringView from, UStringView to) {
   UString source = Key(from), target = Key(to);
   auto found = files_.find(source);
@@ -60,6 +79,12 @@ bool MemoryFileSystem::DeleteFile(UStringView path) {
   UString key = Key(path);
   if (fail_delete.count(key)) return false;
   return files_.erase(key) != 0;
+}
+
+std::unique_ptr<platform::SourceLock> MemoryFileSystem::LockSourceForBuild(UStringView source_path) {
+  UString key = Key(source_path);
+  if (locked_sources_.count(key)) return nullptr;
+  return std::make_unique<MemoryLock>(locked_sources_, key);
 }
 
 }  // namespace sparlin::testing

@@ -1,7 +1,8 @@
 // An in-memory file system for the tests of the passes and the build. Paths
 // are compared as Windows compares them ("/" and "\" alike, letter case
 // ignored). Any read, write, replace, copy or delete can be made to fail by
-// path, and a folder can stand where a file is expected.
+// path (a failed write fails the creation of a new file too), and a folder
+// can stand where a file is expected. Build locks are held in memory.
 #pragma once
 
 #include <map>
@@ -34,14 +35,17 @@ class MemoryFileSystem : public platform::FileSystem {
   bool ReadWholeFile(UStringView path, std::string& bytes) override;
   bool WriteWholeFile(UStringView path, std::string_view bytes) override;
   bool SafeReplaceFile(UStringView path, std::string_view bytes) override;
+  bool CreateNewFile(UStringView path, std::string_view bytes) override;
   bool CopyFileOver(UStringView from, UStringView to) override;
   bool DeleteFile(UStringView path) override;
+  std::unique_ptr<platform::SourceLock> LockSourceForBuild(UStringView source_path) override;
 
   static UString Key(UStringView path);
 
  private:
   std::map<UString, std::string> files_;
   std::set<UString> folders_;
+  std::set<UString> locked_sources_;
 };
 
 }  // namespace sparlin::testing

@@ -1,6 +1,6 @@
 // The Win32 platform layer on a Windows system: processes through a pipe,
 // exit codes including the access violation, UTF-16 paths with blanks and
-// non-ASCII letters, safe replacement.
+// non-ASCII letters, safe replacement, new files, build locks.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -60,6 +60,43 @@ TEST(Win32Processes, AccessViolationMissingProgramAndUncapturedRun) {
   std::string line;
   EXPECT_FALSE(run->ReadLine(line));  // nothing captured
   EXPECT_EQ(run->Wait(), 7u);
+}
+
+TEST(Win32Processes, TheProgramsEndEndsTheOutputThoughItsChildHoldsThePipe) {
+  platform::ProcessOptions options;
+  options.program = U16(ChildProbeExe());
+  options.parameters = u"--leave-child";
+  options.capture_stdout = true;
+  auto process = platform::StartProcess(options);
+  ASSERT_TRUE(process);
+  std::vector<std::string> lines;
+  std::string line;
+  while (process->ReadLine(line)) lines.push_back(line);
+  EXPECT_EQ(process->Wait(), 0u);
+  ASSERT_EQ(lines.size(), 1u);
+  HANDLE child = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, std::stoul(lines[0]));
+  ASSERT_TRUE(child);
+  EXPECT_EQ(WaitForSingleObject(child, 0), static_cast<DWORD>(WAIT_TIMEOUT));  // not waited for
+  TerminateProcess(child, 1);
+  CloseHandle(child);
+}
+
+TEST(Win32Files, ANewFileIsCompleteOrAbsentAndOneBuildLocksASource) {
+  TempFolder dir(L" " + kOddName);
+  UString settings = U16(dir.File(L"Sparlin.ini"));
+  EXPECT_TRUE(platform::CreateNewFile(settings, "first"));
+  EXPECT_FALSE(platform::CreateNewFile(settings, "second"));
+  EXPECT_FALSE(platform::CreateNewFile(U16(dir.File(L"missing\\x.ini")), "x"));
+  EXPECT_EQ(dir.Read(L"Sparlin.ini"), "first");
+  UString source = U16(dir.File(L"Demo \u00C4.pb"));
+  auto lock = platform::LockSourceForBuild(source);
+  ASSERT_TRUE(lock);
+  EXPECT_FALSE(platform::LockSourceForBuild(U16(dir.File(L"dEMO \u00C4.PB"))));
+  lock.reset();
+  EXPECT_TRUE(platform::LockSourceForBuild(source));
+  int entries = 0;  // no temporary or lock file beside them
+  for (auto& e : std::filesystem::directory_iterator(dir.path())) entries += e.exists();
+  EXPECT_EQ(entries, 1);
 }
 
 TEST(Win32Files, UnicodePathsReadWriteReplaceCopyDelete) {

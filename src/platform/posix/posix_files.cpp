@@ -1,4 +1,5 @@
-// Files, environment and clocks on POSIX.
+// Files, environment and clocks on POSIX (the writes that put a whole file in
+// place are in posix_replace.cpp).
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,23 +11,10 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/posix/posix_io.h"
 #include "platform/posix/posix_path.h"
 
 namespace sparlin::platform {
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-}  // namespace
 
 int64_t FileSize(UStringView path) {
   if (path.empty()) return kFileMissing;
@@ -64,39 +52,6 @@ bool WriteWholeFile(UStringView path, std::string_view bytes) {
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes);
   return ::close(fd) == 0 && ok;
-}
-
-bool SafeReplaceFile(UStringView path, std::string_view bytes) {
-  if (path.empty() || FileSize(path) == kFileIsFolder) return false;
-  std::string target = NativePath(path);
-  std::string temp = target + ".sparlin-tmp-" + std::to_string(::getpid());
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (ok) {
-    // Keep the permissions of the file being replaced.
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0) ::chmod(temp.c_str(), st.st_mode & 07777);
-    ok = ::rename(temp.c_str(), target.c_str()) == 0;
-  }
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
-}
-
-bool CopyFileOver(UStringView from, UStringView to) {
-  // A file is never copied onto itself (as on Windows, where that fails).
-  struct stat from_st, to_st;
-  if (::stat(NativePath(from).c_str(), &from_st) == 0 && ::stat(NativePath(to).c_str(), &to_st) == 0 &&
-      from_st.st_dev == to_st.st_dev && from_st.st_ino == to_st.st_ino) {
-    return false;
-  }
-  std::string bytes;
-  if (!ReadWholeFile(from, bytes)) return false;
-  if (!WriteWholeFile(to, bytes)) return false;
-  struct stat st;
-  if (::stat(NativePath(from).c_str(), &st) == 0) ::chmod(NativePath(to).c_str(), st.st_mode & 07777);
-  return true;
 }
 
 bool DeleteFile(UStringView path) {

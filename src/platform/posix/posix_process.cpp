@@ -1,7 +1,9 @@
 // Child processes on POSIX: the parameter text is split by the Windows rules,
-// standard output may come through a pipe, and a child killed by SIGSEGV
-// reports the Windows access-violation code.
+// standard output may come through a pipe (read until the program's end, not
+// its children's), and a child killed by SIGSEGV reports the Windows
+// access-violation code.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,10 +27,23 @@ class PosixProcess : public Process {
     if (!waited_) Wait();
   }
 
+  // Reads until the pipe is closed, or until the program has ended and the
+  // pipe holds nothing more for now: a child that the program left behind
+  // may keep the pipe open for as long as it likes.
   bool ReadLine(std::string& line) override {
     return lines_.NextLine(line, [this](char* chunk, size_t size) -> size_t {
       while (fd_ >= 0) {
-        ssize_t n = ::read(fd_, chunk, size);  // blocks until output or its end
+        pollfd ready{fd_, POLLIN, 0};
+        int events = ::poll(&ready, 1, waited_ ? 0 : kPollMillis);
+        if (events < 0 && errno == EINTR) continue;
+        if (events == 0) {
+          // Nothing there now: done once the program has ended, whatever
+          // it wrote before its end being in the pipe already.
+          if (waited_) CloseStdout();
+          else Reap(WNOHANG);
+          continue;
+        }
+        ssize_t n = ::read(fd_, chunk, size);
         if (n < 0 && errno == EINTR) continue;
         if (n > 0) return static_cast<size_t>(n);
         CloseStdout();
@@ -38,21 +53,31 @@ class PosixProcess : public Process {
   }
 
   uint32_t Wait() override {
-    if (waited_) return exit_code_;
+    while (!waited_) Reap(0);
+    return exit_code_;
+  }
+
+ private:
+  // How long one look at the pipe waits before checking whether the program
+  // has ended.
+  static constexpr int kPollMillis = 50;
+
+  // Collects the program's end when it has come (WNOHANG) or waits for it.
+  void Reap(int options) {
     int status = 0;
-    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
+    pid_t done = ::waitpid(pid_, &status, options);
+    if (done < 0 && errno == EINTR) return;
+    if (done == 0) return;  // still running
     waited_ = true;
+    if (done < 0) return;
     if (WIFEXITED(status)) {
       exit_code_ = static_cast<uint32_t>(WEXITSTATUS(status));
     } else if (WIFSIGNALED(status)) {
       int sig = WTERMSIG(status);
       exit_code_ = sig == SIGSEGV || sig == SIGBUS ? kAccessViolation : 128u + static_cast<uint32_t>(sig);
     }
-    return exit_code_;
   }
 
- private:
   void CloseStdout() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;

@@ -1,7 +1,11 @@
 // Files, environment and clocks with the Win32 API; UTF-16 paths throughout.
+// Whole files are put in place through a temporary file beside them, created
+// with CREATE_NEW under an unpredictable name and renamed once complete;
+// whatever fails, the temporary file goes and the target keeps what it had.
 #include <algorithm>
 
 #include "platform/platform.h"
+#include "platform/temporary_name.h"
 #include "platform/win32/windows_api.h"
 
 namespace sparlin::platform {
@@ -41,13 +45,62 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-bool WriteNewFile(const std::wstring& path, std::string_view bytes, bool flush) {
-  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                          nullptr));
+bool WriteFileWith(const std::wstring& path, DWORD disposition, std::string_view bytes, bool flush) {
+  Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   bool ok = WriteAll(file.get(), bytes);
   if (ok && flush) ok = FlushFileBuffers(file.get()) != 0;
   return file.Close() && ok;
+}
+
+bool NameTaken() {
+  DWORD error = GetLastError();
+  return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
+
+// A new temporary file beside `target`, created with CREATE_NEW (never an
+// existing file or link) under an unpredictable name, holding `bytes` or, with
+// `copy_from`, a copy of that file. Empty when it cannot be completed, with
+// nothing left behind.
+std::wstring WriteTemporaryBeside(UStringView target, std::string_view bytes, const std::wstring* copy_from) {
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    std::wstring temp = Wide(TemporaryPathBeside(target));
+    bool ok = copy_from ? CopyFileW(copy_from->c_str(), temp.c_str(), TRUE) != 0
+                        : WriteFileWith(temp, CREATE_NEW, bytes, true);
+    if (ok) return temp;
+    if (NameTaken()) continue;
+    DeleteFileW(temp.c_str());  // a copy or write that failed part way
+    return std::wstring();
+  }
+  return std::wstring();
+}
+
+// Puts the finished temporary file in place of `target`; removes it when that
+// fails.
+bool MoveOver(const std::wstring& temp, UStringView path) {
+  std::wstring target = Wide(path);
+  bool ok = false;
+  if (FileExists(path)) {
+    // ReplaceFileW keeps the replaced file's attributes and security; where
+    // the file system cannot do that, a plain replacing rename does the job.
+    ok = ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+  }
+  if (!ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temp.c_str());
+  return ok;
+}
+
+// The volume and file number of an existing file or folder.
+bool FileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
+  Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return file.valid() && GetFileInformationByHandle(file.get(), &info);
+}
+
+bool IsSameFile(const std::wstring& a, const std::wstring& b) {
+  BY_HANDLE_FILE_INFORMATION ia, ib;
+  return FileIdentity(a, ia) && FileIdentity(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+         ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
 }  // namespace
@@ -78,31 +131,31 @@ bool ReadWholeFile(UStringView path, std::string& bytes) {
 
 bool WriteWholeFile(UStringView path, std::string_view bytes) {
   if (path.empty() || FileSize(path) == kFileIsFolder) return false;
-  return WriteNewFile(Wide(path), bytes, false);
+  return WriteFileWith(Wide(path), CREATE_ALWAYS, bytes, false);
 }
 
 bool SafeReplaceFile(UStringView path, std::string_view bytes) {
   if (path.empty() || FileSize(path) == kFileIsFolder) return false;
-  std::wstring target = Wide(path);
-  std::wstring temp = target + L".sparlin-tmp-" + std::to_wstring(GetCurrentProcessId());
-  if (!WriteNewFile(temp, bytes, true)) {
-    DeleteFileW(temp.c_str());
-    return false;
-  }
-  bool ok = false;
-  if (FileExists(path)) {
-    // ReplaceFileW keeps the replaced file's attributes and security; where
-    // the file system cannot do that, a plain replacing rename does the job.
-    ok = ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
-  }
-  if (!ok) ok = MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileW(temp.c_str());
-  return ok;
+  std::wstring temp = WriteTemporaryBeside(path, bytes, nullptr);
+  return !temp.empty() && MoveOver(temp, path);
+}
+
+bool CreateNewFile(UStringView path, std::string_view bytes) {
+  if (path.empty() || FileSize(path) != kFileMissing) return false;
+  std::wstring temp = WriteTemporaryBeside(path, bytes, nullptr);
+  if (temp.empty()) return false;
+  // Without MOVEFILE_REPLACE_EXISTING the rename fails when anything is there.
+  if (MoveFileExW(temp.c_str(), Wide(path).c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileW(temp.c_str());
+  return false;
 }
 
 bool CopyFileOver(UStringView from, UStringView to) {
-  if (FileSize(from) < 0) return false;
-  return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
+  if (FileSize(from) < 0 || to.empty() || FileSize(to) == kFileIsFolder) return false;
+  std::wstring source = Wide(from);
+  if (IsSameFile(source, Wide(to))) return false;
+  std::wstring temp = WriteTemporaryBeside(to, {}, &source);
+  return !temp.empty() && MoveOver(temp, to);
 }
 
 bool DeleteFile(UStringView path) {

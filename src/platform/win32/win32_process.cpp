@@ -1,5 +1,7 @@
 // Child processes with the Win32 API: CreateProcessW with a hidden window and
-// standard output through an inherited pipe, blocking reads, exit codes.
+// standard output through an inherited pipe, read until the program's end
+// (not its children's), exit codes.
+#include <algorithm>
 #include <mutex>
 
 #include "platform/command_line.h"
@@ -20,15 +22,30 @@ class Win32Process : public Process {
     CloseHandle(process_);
   }
 
+  // Reads until the pipe is closed, or until the program has ended and the
+  // pipe holds nothing more for now: a child that the program left behind
+  // may keep the pipe open for as long as it likes.
   bool ReadLine(std::string& line) override {
     return lines_.NextLine(line, [this](char* chunk, size_t size) -> size_t {
-      DWORD got = 0;
-      // Blocks until the child writes or closes its end (ERROR_BROKEN_PIPE).
-      if (!read_ || !ReadFile(read_, chunk, static_cast<DWORD>(size), &got, nullptr) || got == 0) {
-        CloseRead();
-        return 0;
+      while (read_) {
+        // The end is looked at before the pipe, so that everything the
+        // program wrote before its end is seen on this look.
+        bool ended = WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+        DWORD waiting = 0;
+        if (!PeekNamedPipe(read_, nullptr, 0, nullptr, &waiting, nullptr)) break;  // closed
+        if (waiting > 0) {
+          DWORD got = 0;
+          if (!ReadFile(read_, chunk, static_cast<DWORD>(std::min<size_t>(size, waiting)), &got, nullptr) ||
+              got == 0) {
+            break;
+          }
+          return got;
+        }
+        if (ended) break;
+        WaitForSingleObject(process_, kPollMillis);
       }
-      return got;
+      CloseRead();
+      return 0;
     });
   }
 
@@ -40,6 +57,10 @@ class Win32Process : public Process {
   }
 
  private:
+  // How long the reader waits for the program's end between looks at an
+  // empty pipe.
+  static constexpr DWORD kPollMillis = 50;
+
   void CloseRead() {
     if (read_) CloseHandle(read_);
     read_ = nullptr;
