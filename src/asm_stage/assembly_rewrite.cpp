@@ -51,17 +51,17 @@ void RewriteAssemblyFile(BuildContext& ctx) {
   ctx.host.SetProgress(41);
   ctx.log.Append(CalledFunctionsSummary(result));
 
-  UString text = std::move(result.text);
+  std::string bytes;
   if (options.remove_uncalled) {
     SortLibraryNames(assembly.ImportedLibraries);
     ctx.log.Append(ImportedLibrariesSummary(assembly.ImportedLibraries));
     ctx.host.SetProgress(45);
-    text = RemoveUncalledLibraries(ctx, assembly.ImportedLibraries, std::move(text),
-                                   LibraryFolderOf(ctx.state.globals.CompilersFolder));
+    bytes = RemoveUncalledLibrariesAsUtf8(ctx, assembly.ImportedLibraries, std::move(result.text),
+                                          LibraryFolderOf(ctx.state.globals.CompilersFolder));
+  } else {
+    bytes = EncodeUtf8(result.text);
+    result.text = UString();
   }
-
-  std::string bytes = EncodeUtf8(text);
-  text = UString();
   bytes += "\r\n";
   if (!ctx.files.SafeReplaceFile(asm_path, bytes)) ShowFileError(ctx, WritingFailedText(asm_path));
 }

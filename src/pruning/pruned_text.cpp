@@ -202,16 +202,14 @@ bool PrunedText::OccursBehindEndFunctions(const UString& symbol) {
   return false;
 }
 
-UString PrunedText::Build() const {
+template <typename Append>
+void PrunedText::Emit(Append append) const {
   std::vector<size_t> insertions = insertions_;
   std::sort(insertions.begin(), insertions.end());
   std::vector<Deletion> deletions = deletions_;
   std::sort(deletions.begin(), deletions.end(),
             [](const Deletion& a, const Deletion& b) { return a.position < b.position; });
-  UString out;
-  size_t removed = 0;
-  for (const Deletion& d : deletions) removed += d.length;
-  out.reserve(original_.size() + 2 * insertions.size() - std::min(removed, original_.size()));
+  const UStringView original(original_);
   size_t copied = 0;  // the unedited text before this is handled
   size_t i = 0;
   size_t j = 0;
@@ -219,18 +217,26 @@ UString PrunedText::Build() const {
     bool insertion = j == deletions.size() || (i < insertions.size() && insertions[i] <= deletions[j].position);
     size_t at = insertion ? insertions[i] : deletions[j].position;
     if (at > copied) {
-      out.append(original_, copied, at - copied);
+      append(original.substr(copied, at - copied));
       copied = at;
     }
     if (insertion) {
-      if (at == copied) out += u"; ";
+      if (at == copied) append(u"; ");
       ++i;
     } else {
       copied = std::max(copied, at + deletions[j].length);
       ++j;
     }
   }
-  if (copied < original_.size()) out.append(original_, copied, UString::npos);
+  if (copied < original.size()) append(original.substr(copied));
+}
+
+UString PrunedText::Build() const {
+  size_t removed = 0;
+  for (const Deletion& d : deletions_) removed += d.length;
+  UString out;
+  out.reserve(original_.size() + 2 * insertions_.size() - std::min(removed, original_.size()));
+  Emit([&out](UStringView piece) { out.append(piece); });
   return out;
 }
 
@@ -242,6 +248,16 @@ void PrunedText::UseLiteralText() {
   insertions_.clear();
   inserted_at_.clear();
   deletions_.clear();
+}
+
+std::string PrunedText::TakeUtf8() {
+  if (literal_) return EncodeUtf8(current_);
+  // Every edit stands at an ASCII character, so no piece splits a surrogate
+  // pair and the pieces encode as the whole text would.
+  std::string out;
+  out.reserve(EncodedUtf8Size(original_) + 2 * insertions_.size());
+  Emit([&out](UStringView piece) { AppendEncodedText(out, piece, TextEncoding::kUtf8); });
+  return out;
 }
 
 UString PrunedText::Take() {

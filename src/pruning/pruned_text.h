@@ -51,6 +51,9 @@ class PrunedText {
 
   // The edited text; the object is spent.
   UString Take();
+  // The same, UTF-8 encoded as the file is written, without the UTF-16 text
+  // being built first.
+  std::string TakeUtf8();
 
  private:
   struct Deletion {
@@ -62,6 +65,9 @@ class PrunedText {
   void Insert(size_t position);
   bool Alive(size_t position, size_t length) const;
   size_t CurrentPosition(size_t position) const;
+  // Hands the edited text to `append` piece by piece, in order.
+  template <typename Append>
+  void Emit(Append append) const;
   UString Build() const;
   void UseLiteralText();
   std::optional<size_t> FirstHeaderLine(const UString& library);

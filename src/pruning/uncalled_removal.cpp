@@ -63,7 +63,8 @@ class UncalledRemoval {
                   const PruningIo& io)
       : libraries_(libraries), text_(std::move(text), settings.is_64_bit), settings_(settings), io_(io) {}
 
-  UString Run(UStringView library_folder) {
+  // Runs every step; the new text is then taken from text().
+  void Run(UStringView library_folder) {
     table_ = ParseLibraryFiles(libraries_, library_folder, io_.read_file,
                                DeclaredRuntimeNames(text_.Unedited(), settings_.is_64_bit));
     io_.progress(50);
@@ -82,8 +83,9 @@ class UncalledRemoval {
     io_.log(removed_libraries_);
     if (!removed_libraries_.empty()) io_.log(u"");
     io_.progress(66);
-    return text_.Take();
   }
+
+  PrunedText& text() { return text_; }
 
  private:
   // CallCount = references - 1 (the declaration); unreferenced symbols go.
@@ -211,11 +213,19 @@ void DropLibrary(UStringView library, UString& text, UString& removed_libraries_
 UString RemoveUncalledLibraries(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                 const PruningSettings& settings, const PruningIo& io) {
   UncalledRemoval removal(libraries, std::move(text), settings, io);
-  return removal.Run(library_folder);
+  removal.Run(library_folder);
+  return removal.text().Take();
 }
 
-UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& libraries, UString text,
-                                UStringView library_folder) {
+std::string RemoveUncalledLibrariesAsUtf8(std::vector<UString>& libraries, UString text, UStringView library_folder,
+                                          const PruningSettings& settings, const PruningIo& io) {
+  UncalledRemoval removal(libraries, std::move(text), settings, io);
+  removal.Run(library_folder);
+  return removal.text().TakeUtf8();
+}
+
+std::string RemoveUncalledLibrariesAsUtf8(BuildContext& ctx, std::vector<UString>& libraries, UString text,
+                                          UStringView library_folder) {
   PruningSettings settings;
   settings.is_64_bit = ctx.state.assembly.Is64Bit != 0;
   settings.dpi_aware_switch = ctx.state.source.Switches.DpiAware;
@@ -228,7 +238,7 @@ UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& librari
   io.log = [&ctx](const UString& item) { ctx.log.Append(item); };
   io.progress = [&ctx](int percent) { ctx.host.SetProgress(percent); };
   io.beep = [&ctx] { ctx.host.PlayTone(800, 50); };
-  return RemoveUncalledLibraries(libraries, std::move(text), library_folder, settings, io);
+  return RemoveUncalledLibrariesAsUtf8(libraries, std::move(text), library_folder, settings, io);
 }
 
 }  // namespace sparlin

@@ -38,9 +38,14 @@ struct PruningIo {
 UString RemoveUncalledLibraries(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                 const PruningSettings& settings, const PruningIo& io);
 
-// The same with the build's settings, run log, progress bar and tone.
-UString RemoveUncalledLibraries(BuildContext& ctx, std::vector<UString>& libraries, UString text,
-                                UStringView library_folder);
+// The same, with the pruned text given UTF-8 encoded as the assembly file is
+// written (the UTF-16 text is never built).
+std::string RemoveUncalledLibrariesAsUtf8(std::vector<UString>& libraries, UString text, UStringView library_folder,
+                                          const PruningSettings& settings, const PruningIo& io);
+
+// That with the build's settings, run log, progress bar and tone.
+std::string RemoveUncalledLibrariesAsUtf8(BuildContext& ctx, std::vector<UString>& libraries, UString text,
+                                          UStringView library_folder);
 
 // Removes the first header line "; " + library + "\r\n" from `text`, lists the
 // library in `removed_libraries_text` and deletes it from `libraries`.

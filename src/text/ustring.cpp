@@ -166,6 +166,8 @@ void AppendUtf8Text(std::string& out, UStringView text) {
 
 }  // namespace
 
+size_t EncodedUtf8Size(UStringView text) { return Utf8Size(text); }
+
 std::string EncodeUtf8(UStringView text) {
   std::string out;
   AppendUtf8Text(out, text);

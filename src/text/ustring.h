@@ -27,6 +27,8 @@ enum class TextEncoding : int {
 // that byte. So an ANSI file survives a read-modify-write unchanged.
 UString DecodeUtf8(std::string_view bytes);
 std::string EncodeUtf8(UStringView text);
+// The number of bytes EncodeUtf8 gives for `text`.
+size_t EncodedUtf8Size(UStringView text);
 
 // Short forms for literals and for logging.
 inline UString U(std::string_view utf8) { return DecodeUtf8(utf8); }

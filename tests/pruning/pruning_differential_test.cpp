@@ -29,6 +29,7 @@ struct Input {
 
 struct Outcome {
   UString text;
+  std::string utf8;  // the fast run's text as the stage writes it
   std::vector<UString> log;
   std::vector<UString> libraries;
   std::vector<int> progress;
@@ -50,6 +51,14 @@ Outcome Run(const Input& input, bool literal) {
   io.beep = [&] { ++out.beeps; };
   out.text = literal ? oracle::LiteralRemoveUncalledLibraries(out.libraries, input.text, kFolder, input.settings, io)
                      : RemoveUncalledLibraries(out.libraries, input.text, kFolder, input.settings, io);
+  if (!literal) {
+    std::vector<UString> libraries = input.libraries;
+    PruningIo quiet = io;
+    quiet.log = [](const UString&) {};
+    quiet.progress = [](int) {};
+    quiet.beep = [] {};
+    out.utf8 = RemoveUncalledLibrariesAsUtf8(libraries, input.text, kFolder, input.settings, quiet);
+  }
   return out;
 }
 
@@ -67,6 +76,7 @@ void ExpectSame(const Input& input, const std::string& what) {
   Outcome fast = Run(input, false);
   Outcome literal = Run(input, true);
   EXPECT_EQ(Difference(fast.text, literal.text), "") << what;
+  EXPECT_TRUE(fast.utf8 == EncodeUtf8(literal.text)) << what;
   EXPECT_EQ(fast.log, literal.log) << what;
   EXPECT_EQ(fast.libraries, literal.libraries) << what;
   EXPECT_EQ(fast.progress, literal.progress) << what;
