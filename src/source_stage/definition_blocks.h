@@ -4,8 +4,11 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
+#include "text/buffered_text_builder.h"
+#include "text/text_ops.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -17,6 +20,25 @@ struct DefinitionBlock {
   size_t start = 0;
   std::optional<size_t> end;
 };
+
+// The working text of a removal pass: every line trimmed of blanks and ended
+// with "\r\n". `visit(line, offset)` sees each trimmed line with the offset
+// at which it stands in the text. Nothing when the text could not be held.
+template <typename Visit>
+std::optional<UString> BuildWorkingText(const std::vector<UString>& lines, const TextBuilderLimits& limits,
+                                        Visit visit) {
+  BufferedTextBuilder builder(limits);
+  size_t units = 2 * lines.size();
+  for (const UString& line : lines) units += line.size();
+  builder.Reserve(units);
+  for (const UString& raw : lines) {
+    UStringView line = TrimBlanksView(raw);
+    visit(line, builder.Size());
+    builder.Append(line);
+    builder.Append(std::u16string_view(u"\r\n"));
+  }
+  return builder.Finish();
+}
 
 // The name in a definition line: the text before the first "(", split at
 // blanks, second field ("Procedure.s Name (a)" gives "Name").

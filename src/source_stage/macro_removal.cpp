@@ -11,15 +11,9 @@ using namespace std::string_view_literals;
 
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   MacroRemovalResult result;
-  BufferedTextBuilder builder(limits);
-  size_t units = 2 * lines.size();
-  for (const UString& line : lines) units += line.size();
-  builder.Reserve(units);
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  for (const UString& raw : lines) {
-    UStringView line = TrimBlanksView(raw);
-    size_t offset = builder.Size();
+  std::optional<UString> text = BuildWorkingText(lines, limits, [&](UStringView line, size_t offset) {
     if (line.substr(0, 6) == u"Macro "sv) {
       table.push_back({DefinitionName(line), offset, std::nullopt});
       current = table.size() - 1;
@@ -32,10 +26,7 @@ MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const Te
       // finished block over the code that follows it.
       table[*current].end = offset + line.size();
     }
-    builder.Append(line);
-    builder.Append(u"\r\n"sv);
-  }
-  std::optional<UString> text = builder.Finish();
+  });
   if (!text) return result;
 
   std::vector<BlockCut> cuts;

@@ -30,15 +30,9 @@ LineKind ClassifyLine(UStringView line) {
 
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
   ProcedureRemovalResult result;
-  BufferedTextBuilder builder(limits);
-  size_t units = 2 * lines.size();
-  for (const UString& line : lines) units += line.size();
-  builder.Reserve(units);
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  for (const UString& raw : lines) {
-    UStringView line = TrimBlanksView(raw);
-    size_t offset = builder.Size();
+  std::optional<UString> text = BuildWorkingText(lines, limits, [&](UStringView line, size_t offset) {
     switch (ClassifyLine(line)) {
       case LineKind::kDefinition:
         table.push_back({DefinitionName(line), offset, std::nullopt});
@@ -61,10 +55,7 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>&
         if (OpensBlock(line, u"Procedure"sv, u" \t.$CD"sv)) current.reset();
         break;
     }
-    builder.Append(line);
-    builder.Append(u"\r\n"sv);
-  }
-  std::optional<UString> text = builder.Finish();
+  });
   if (!text) return result;
 
   // The counts use the text as read, not as cut: a procedure that only
