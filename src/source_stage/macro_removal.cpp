@@ -1,6 +1,5 @@
 #include "source_stage/macro_removal.h"
 
-#include "text/buffered_text_builder.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
 #include "text/text_ops.h"

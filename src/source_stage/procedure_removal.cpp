@@ -1,6 +1,5 @@
 #include "source_stage/procedure_removal.h"
 
-#include "text/buffered_text_builder.h"
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
 #include "source_stage/procedure_references.h"
