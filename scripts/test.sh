@@ -11,7 +11,10 @@ build=$root/build
 (cd "$build" && ctest --output-on-failure -j2 --timeout 300)
 
 asan=$root/build-asan
-cmake -S "$root" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSPARLIN_WERROR=ON -DSPARLIN_SANITIZE=ON >/dev/null
+# The stand-in runner is built without the sanitizers (see CMakeLists.txt).
+# -O1: the sanitized build compiles in about a third of the time -O3 takes.
+cmake -S "$root" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" \
+  -DCMAKE_C_FLAGS_RELEASE="-O1 -DNDEBUG" -DSPARLIN_WERROR=ON -DSPARLIN_SANITIZE=ON >/dev/null
 cmake --build "$asan" -j"$(nproc)"
 (cd "$asan" && ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
