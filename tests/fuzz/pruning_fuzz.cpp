@@ -1,0 +1,67 @@
+// The whole pruning step as the assembly stage runs it: the text pass
+// collects the header's library names, then RemoveUncalledLibraries prunes by
+// the library files. The input is
+//   flags byte, assembly file, then per library file "\n@@@ " name "\n" bytes.
+// A library that the input does not hold is one that cannot be opened.
+#include <map>
+
+#include "asm_stage/assembly_text_pass.h"
+#include "fuzz/fuzz_input.h"
+#include "fuzz/fuzz_target.h"
+#include "pruning/uncalled_removal.h"
+
+using namespace sparlin;
+
+namespace {
+
+constexpr std::string_view kFileMark = "\n@@@ ";
+constexpr char16_t kLibraryFolder[] = u"C:\\PureBasic\\PureLibraries\\";
+
+// The assembly file and the library files by path.
+std::string_view SplitFiles(std::string_view input, std::map<UString, std::string>& files) {
+  size_t mark = input.find(kFileMark);
+  std::string_view assembly_file = input.substr(0, mark);
+  while (mark != std::string_view::npos) {
+    std::string_view rest = input.substr(mark + kFileMark.size());
+    size_t next = rest.find(kFileMark);
+    auto [name, bytes] = fuzz::TakeLine(rest.substr(0, next));
+    files.emplace(kLibraryFolder + DecodeUtf8(name), std::string(bytes));
+    mark = next == std::string_view::npos ? next : mark + kFileMark.size() + next;
+  }
+  return assembly_file;
+}
+
+}  // namespace
+
+SPARLIN_FUZZ_TARGET(pruning) {
+  auto [flags, input] = fuzz::TakeByte(fuzz::AsBytes(data, size));
+  std::map<UString, std::string> files;
+  std::string_view assembly_file = SplitFiles(input, files);
+
+  AsmPassOptions pass_options;
+  pass_options.remove_comments = flags & 1;
+  pass_options.remove_empty = flags & 2;
+  pass_options.remove_uncalled = true;
+  AsmValues assembly;
+  AsmPassResult pass = RewriteAssemblyText(fuzz::TextLines(assembly_file), pass_options, u"", assembly);
+  SortLibraryNames(assembly.ImportedLibraries);
+
+  PruningSettings settings;
+  settings.is_64_bit = assembly.Is64Bit != 0;
+  settings.remove_plugins_by_extension = flags & 4;
+  if (flags & 8) settings.dpi_aware_switch = u" /DPIAWARE";
+  PruningIo io;
+  io.read_file = [&files](const UString& path, std::string& bytes) {
+    auto found = files.find(path);
+    if (found == files.end()) return false;
+    bytes = found->second;
+    return true;
+  };
+  io.log = [](const UString&) {};
+  io.progress = [](int) {};
+  io.beep = [] {};
+  std::vector<UString> libraries = assembly.ImportedLibraries;
+  RemoveUncalledLibraries(libraries, std::move(pass.text), kLibraryFolder, settings, io);
+  SPARLIN_FUZZ_CHECK(libraries.size() <= assembly.ImportedLibraries.size());
+  return 0;
+}
