@@ -1,6 +1,6 @@
 // Static-string lines of the assembly. The first line of the input is the
 // source folder, the rest one data-word line.
-#include "asm_stage/data_word_line.h"
+#include "asm_format/data_word_line.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_target.h"
 #include "text/text_ops.h"

@@ -1,7 +1,7 @@
 // Reading a runtime library file's function names among binary noise.
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_target.h"
-#include "pruning/library_file.h"
+#include "pruning/library_files.h"
 #include "text/text_ops.h"
 
 using namespace sparlin;

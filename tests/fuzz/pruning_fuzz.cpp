@@ -3,11 +3,14 @@
 // the library files. The input is
 //   flags byte, assembly file, then per library file "\n@@@ " name "\n" bytes.
 // A library that the input does not hold is one that cannot be opened.
+// The fast pruning must give what the straightforward one gives: the same
+// text, library list, log items, progress points and beeps.
 #include <map>
 
 #include "asm_stage/assembly_text_pass.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_target.h"
+#include "oracle/literal_pruning.h"
 #include "pruning/uncalled_removal.h"
 
 using namespace sparlin;
@@ -50,18 +53,35 @@ SPARLIN_FUZZ_TARGET(pruning) {
   settings.is_64_bit = assembly.Is64Bit != 0;
   settings.remove_plugins_by_extension = flags & 4;
   if (flags & 8) settings.dpi_aware_switch = u" /DPIAWARE";
-  PruningIo io;
-  io.read_file = [&files](const UString& path, std::string& bytes) {
-    auto found = files.find(path);
-    if (found == files.end()) return false;
-    bytes = found->second;
-    return true;
+  struct Effects {
+    std::vector<UString> log;
+    std::vector<int> progress;
+    int beeps = 0;
+    bool operator==(const Effects&) const = default;
   };
-  io.log = [](const UString&) {};
-  io.progress = [](int) {};
-  io.beep = [] {};
+  auto io_for = [&files](Effects& effects) {
+    PruningIo io;
+    io.read_file = [&files](const UString& path, std::string& bytes) {
+      auto found = files.find(path);
+      if (found == files.end()) return false;
+      bytes = found->second;
+      return true;
+    };
+    io.log = [&effects](const UString& item) { effects.log.push_back(item); };
+    io.progress = [&effects](int percent) { effects.progress.push_back(percent); };
+    io.beep = [&effects] { ++effects.beeps; };
+    return io;
+  };
+  Effects fast_effects, literal_effects;
   std::vector<UString> libraries = assembly.ImportedLibraries;
-  RemoveUncalledLibraries(libraries, std::move(pass.text), kLibraryFolder, settings, io);
+  std::vector<UString> literal_libraries = assembly.ImportedLibraries;
+  UString literal_text = oracle::LiteralRemoveUncalledLibraries(literal_libraries, pass.text, kLibraryFolder, settings,
+                                                                io_for(literal_effects));
+  UString fast_text = RemoveUncalledLibraries(libraries, std::move(pass.text), kLibraryFolder, settings,
+                                              io_for(fast_effects));
   SPARLIN_FUZZ_CHECK(libraries.size() <= assembly.ImportedLibraries.size());
+  SPARLIN_FUZZ_CHECK(fast_text == literal_text);
+  SPARLIN_FUZZ_CHECK(libraries == literal_libraries);
+  SPARLIN_FUZZ_CHECK(fast_effects == literal_effects);
   return 0;
 }
