@@ -3,6 +3,7 @@
 // takes a block out of it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -23,20 +24,23 @@ struct DefinitionBlock {
 
 // The working text of a removal pass: every line trimmed of blanks and ended
 // with "\r\n". `visit(line, offset)` sees each trimmed line with the offset
-// at which it stands in the text. Nothing when the text could not be held.
+// at which it stands in the text. `release_input`, when given, is called once
+// the lines have been read, before the text leaves its builder. Nothing when
+// the text could not be held.
 template <typename Visit>
-std::optional<UString> BuildWorkingText(const std::vector<UString>& lines, const TextBuilderLimits& limits,
-                                        Visit visit) {
+std::optional<UString> BuildWorkingText(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
+                                        const std::function<void()>& release_input, Visit visit) {
   BufferedTextBuilder builder(limits);
   size_t units = 2 * lines.size();
-  for (const UString& line : lines) units += line.size();
+  for (UStringView line : lines) units += line.size();
   builder.Reserve(units);
-  for (const UString& raw : lines) {
+  for (UStringView raw : lines) {
     UStringView line = TrimBlanksView(raw);
     visit(line, builder.Size());
     builder.Append(line);
     builder.Append(std::u16string_view(u"\r\n"));
   }
+  if (release_input) release_input();
   return builder.Finish();
 }
 

@@ -40,12 +40,12 @@ void FillCounterConstant(IdeOptions& options, UStringView enable_line, size_t va
   size_t at = text.find(enable_line);
   if (at != UString::npos) {
     counter = LeadingInteger(ValueAfter(text, at, value_offset));
-    text = ReplaceAllNoCase(text, constant, ToDecimal(counter));
+    ReplaceAllNoCaseInPlace(text, constant, ToDecimal(counter));
     options.constants_filled = true;
   }
   if (Contains(text, disable_line)) {
     counter = 1;
-    text = ReplaceAllNoCase(text, constant, u"0");
+    ReplaceAllNoCaseInPlace(text, constant, u"0");
     options.constants_filled = true;
   }
 }
@@ -58,20 +58,20 @@ void FillEditorConstants(IdeOptions& options) {
                       options.build_count);
   if (Contains(text, u"; EnableExeConstant")) {
     options.exe_constant = 1;
-    text = ReplaceAllNoCase(text, kExeConstant, u"1");
+    ReplaceAllNoCaseInPlace(text, kExeConstant, u"1");
     options.constants_filled = true;
   } else if (Contains(text, kExeConstant)) {
     options.exe_constant = 1;
-    text = ReplaceAllNoCase(text, kExeConstant, u"0");
+    ReplaceAllNoCaseInPlace(text, kExeConstant, u"0");
     options.constants_filled = true;
   }
 }
 
 }  // namespace
 
-IdeOptions ParseIdeOptions(UStringView source_text, UStringView output_path) {
+IdeOptions ParseIdeOptions(UString source_text, UStringView output_path) {
   IdeOptions options;
-  options.working_text = UString(source_text);
+  options.working_text = std::move(source_text);
   options.output_path = UString(output_path);
   ReadSwitchLines(options.working_text, options);
   FillEditorConstants(options);
@@ -99,8 +99,9 @@ TextEncoding ReadIdeOptions(BuildContext& ctx) {
     return TextEncoding::kReadFailed;
   }
   DetectedBom bom = DetectBom(bytes);
-  IdeOptions options = ParseIdeOptions(DecodeText(std::string_view(bytes).substr(bom.length), bom.encoding),
-                                       g.OutputPath);
+  UString source_text = DecodeText(std::string_view(bytes).substr(bom.length), bom.encoding);
+  bytes = std::string();
+  IdeOptions options = ParseIdeOptions(std::move(source_text), g.OutputPath);
 
   SourceValues& s = ctx.state.source;
   s.SourceFormat = bom.encoding;

@@ -25,7 +25,8 @@ struct IdeOptions {
 
 // Works on the whole decoded source text; `output_path` is the output path
 // known before the options are read.
-IdeOptions ParseIdeOptions(UStringView source_text, UStringView output_path);
+// The text is taken over as the working text (a large source is not copied).
+IdeOptions ParseIdeOptions(UString source_text, UStringView output_path);
 
 // Reads `SourcePath`; fills ctx.state.source, may fill `OutputPath`, sets
 // `ResourceScriptPath`, writes the constants copy and the resource script.

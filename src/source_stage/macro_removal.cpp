@@ -9,10 +9,15 @@ namespace sparlin {
 using namespace std::string_view_literals;
 
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
+  return RemoveMacroBlocks(std::vector<UStringView>(lines.begin(), lines.end()), limits);
+}
+
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
+                                const std::function<void()>& release_input) {
   MacroRemovalResult result;
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  std::optional<UString> text = BuildWorkingText(lines, limits, [&](UStringView line, size_t offset) {
+  std::optional<UString> text = BuildWorkingText(lines, limits, release_input, [&](UStringView line, size_t offset) {
     if (line.substr(0, 6) == u"Macro "sv) {
       table.push_back({DefinitionName(line), offset, std::nullopt});
       current = table.size() - 1;
@@ -45,8 +50,9 @@ UString MacroLogItem(const MacroRemovalResult& result) {
 }
 
 void RemoveMacros(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const std::vector<UString>& lines) {
-    MacroRemovalResult result = RemoveMacroBlocks(lines, limits);
+  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const std::vector<UStringView>& lines,
+                                                         const std::function<void()>& release_lines) {
+    MacroRemovalResult result = RemoveMacroBlocks(lines, limits, release_lines);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? MacroLogItem(result) : UString()};
   });
 }

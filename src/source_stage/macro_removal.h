@@ -2,6 +2,7 @@
 // compiler has expanded every use of them already.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "core/build_state.h"
@@ -16,8 +17,9 @@ struct MacroRemovalResult {
 };
 
 // `lines` are the file's lines without their line ends.
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines,
-                                     const TextBuilderLimits& limits = {});
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits = {},
+                                const std::function<void()>& release_input = {});
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits = {});
 
 // "\t·  Macro Comments Removed: " + count, and the names.
 UString MacroLogItem(const MacroRemovalResult& result);

@@ -1,5 +1,7 @@
 #include "source_stage/preprocessed_file.h"
 
+#include <memory>
+
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -30,8 +32,7 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format, std::strin
   return bytes;
 }
 
-void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress,
-                             const std::function<RewrittenText(const std::vector<UString>&)>& pass) {
+void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress, const RemovalPass& pass) {
   const UString& path = ctx.state.globals.OptimizedSourcePath;
   const TextEncoding format = ctx.state.source.SourceFormat;
   std::string bytes;
@@ -39,14 +40,21 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
     ctx.host.ShowMessage(error_title, ReadingFailedText(path), MessageIcon::kError);
     return;
   }
-  RewrittenText result = pass(SplitLines(DecodePreprocessed(bytes, format)));
+  const std::string trailing = TrailingPartialUnit(bytes, format);
+  auto text = std::make_unique<UString>(DecodePreprocessed(bytes, format));
+  bytes = std::string();
+  auto lines = std::make_unique<std::vector<UStringView>>(SplitLineViews(*text));
+  RewrittenText result = pass(*lines, [&] {
+    text.reset();
+    lines.reset();
+  });
   if (!result.ok) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
     return;
   }
   ctx.log.Append(result.log_item);
   ctx.host.SetProgress(progress);
-  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(result.text, format, TrailingPartialUnit(bytes, format)))) {
+  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(result.text, format, trailing))) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
   }
 }

@@ -28,10 +28,15 @@ LineKind ClassifyLine(UStringView line) {
 }  // namespace
 
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
+  return RemoveUncalledProcedureBlocks(std::vector<UStringView>(lines.begin(), lines.end()), limits);
+}
+
+ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
+                                const std::function<void()>& release_input) {
   ProcedureRemovalResult result;
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  std::optional<UString> text = BuildWorkingText(lines, limits, [&](UStringView line, size_t offset) {
+  std::optional<UString> text = BuildWorkingText(lines, limits, release_input, [&](UStringView line, size_t offset) {
     switch (ClassifyLine(line)) {
       case LineKind::kDefinition:
         table.push_back({DefinitionName(line), offset, std::nullopt});
@@ -81,8 +86,9 @@ UString ProcedureLogItem(const ProcedureRemovalResult& result) {
 }
 
 void RemoveUncalledProcedures(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](const std::vector<UString>& lines) {
-    ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines, limits);
+  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](const std::vector<UStringView>& lines,
+                                                         const std::function<void()>& release_lines) {
+    ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines, limits, release_lines);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? ProcedureLogItem(result) : UString()};
   });
 }

@@ -1,6 +1,7 @@
 // Deletes the procedures of the preprocessed file that nothing refers to.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "core/build_state.h"
@@ -16,8 +17,9 @@ struct ProcedureRemovalResult {
 // `lines` are the file's lines without their line ends. A procedure counts as
 // used when its name followed by "(" (or " (", with or without a leading "@")
 // occurs anywhere in the text other than its own definition line.
-ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines,
-                                                     const TextBuilderLimits& limits = {});
+ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits = {},
+                                const std::function<void()>& release_input = {});
+ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits = {});
 
 // "\t·  Uncalled Procedures Removed: " + count, and the names.
 UString ProcedureLogItem(const ProcedureRemovalResult& result);

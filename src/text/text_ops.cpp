@@ -123,15 +123,67 @@ UString ToUpper(UStringView text) {
   return out;
 }
 
+namespace {
+
+// The first position at or after `from` where `lower_pattern` (non-empty,
+// lower case) stands in `text` ignoring letter case; npos when nowhere. The
+// text is compared as it is, never lowered as a whole.
+size_t FindLowerPatternNoCase(UStringView text, UStringView lower_pattern, size_t from) {
+  if (lower_pattern.size() > text.size()) return UStringView::npos;
+  const size_t last = text.size() - lower_pattern.size();
+  for (size_t i = from; i <= last; ++i) {
+    if (ToLowerChar(text[i]) != lower_pattern[0]) continue;
+    size_t k = 1;
+    while (k < lower_pattern.size() && ToLowerChar(text[i + k]) == lower_pattern[k]) ++k;
+    if (k == lower_pattern.size()) return i;
+  }
+  return UStringView::npos;
+}
+
+}  // namespace
+
 size_t FindNoCase(UStringView text, UStringView pattern, size_t from) {
   if (pattern.empty()) return from <= text.size() ? from : UStringView::npos;
-  UString lower_text = ToLower(text);
-  UString lower_pattern = ToLower(pattern);
-  return lower_text.find(lower_pattern, from);
+  return FindLowerPatternNoCase(text, ToLower(pattern), from);
+}
+
+void ReplaceAllNoCaseInPlace(UString& text, UStringView from, UStringView to) {
+  if (from.empty()) return;
+  if (to.size() > from.size()) {
+    text = ReplaceAllNoCase(text, from, to);
+    return;
+  }
+  // Nothing grows: each kept piece moves down over what was cut before it.
+  const UString lower_from = ToLower(from);
+  size_t read = 0;
+  size_t write = 0;
+  for (size_t hit = FindLowerPatternNoCase(text, lower_from, 0); hit != UStringView::npos;
+       hit = FindLowerPatternNoCase(text, lower_from, read)) {
+    if (write != read) std::char_traits<char16_t>::move(text.data() + write, text.data() + read, hit - read);
+    write += hit - read;
+    std::char_traits<char16_t>::copy(text.data() + write, to.data(), to.size());
+    write += to.size();
+    read = hit + from.size();
+  }
+  if (read == 0) return;
+  std::char_traits<char16_t>::move(text.data() + write, text.data() + read, text.size() - read);
+  text.resize(write + text.size() - read);
 }
 
 UString ReplaceAllNoCase(UStringView text, UStringView from, UStringView to) {
-  return ReplaceMatches(text, ToLower(text), ToLower(from), to);
+  if (from.empty()) return UString(text);
+  const UString lower_from = ToLower(from);
+  UString out;
+  size_t pos = 0;
+  for (size_t hit = FindLowerPatternNoCase(text, lower_from, 0); hit != UStringView::npos;
+       hit = FindLowerPatternNoCase(text, lower_from, pos)) {
+    if (pos == 0 && out.empty()) out.reserve(text.size());
+    out.append(text.substr(pos, hit - pos));
+    out.append(to);
+    pos = hit + from.size();
+  }
+  out.append(text.substr(pos));
+  return out;
 }
 
 UString StringField(UStringView text, size_t index, char16_t separator) {
@@ -195,16 +247,29 @@ std::vector<UString> SplitLines(UStringView text) {
   return lines;
 }
 
-std::vector<UStringView> SplitLineViews(UStringView text) {
-  std::vector<UStringView> lines;
-  lines.reserve(text.size() / 32 + 1);
+namespace {
+
+// Calls `line(view)` for every line of the text.
+template <typename Line>
+void ForEachLine(UStringView text, Line line) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = NextLineBreak(text, start);
-    lines.push_back(text.substr(start, end - start));
+    line(text.substr(start, end - start));
     if (end == text.size()) break;
     start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
   }
+}
+
+}  // namespace
+
+std::vector<UStringView> SplitLineViews(UStringView text) {
+  // Counted first: a large file's list is made once, at its size.
+  size_t count = 0;
+  ForEachLine(text, [&count](UStringView) { ++count; });
+  std::vector<UStringView> lines;
+  lines.reserve(count);
+  ForEachLine(text, [&lines](UStringView line) { lines.push_back(line); });
   return lines;
 }
 

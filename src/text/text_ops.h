@@ -27,6 +27,8 @@ size_t CountOccurrences(UStringView text, UStringView pattern);
 UString ReplaceAll(UStringView text, UStringView from, UStringView to);
 // Replacement that ignores letter case (the simple case mapping of ToLower).
 UString ReplaceAllNoCase(UStringView text, UStringView from, UStringView to);
+// The same on `text` itself; without a copy when `to` is not longer than `from`.
+void ReplaceAllNoCaseInPlace(UString& text, UStringView from, UStringView to);
 // Position of the first case-insensitive match at or after `from`, or npos.
 size_t FindNoCase(UStringView text, UStringView pattern, size_t from = 0);
 

@@ -71,6 +71,26 @@ TEST(TextOps, CaseMappingIsSymmetricForEveryPair) {
   }
 }
 
+// Replacing ignoring case, as a copy and in place, growing and shrinking.
+TEST(TextOps, ReplacesIgnoringCaseInPlaceAsACopyWould) {
+  struct Case {
+    const char16_t* text;
+    const char16_t* from;
+    const char16_t* to;
+    const char16_t* expected;
+  };
+  for (const Case& c : {Case{u"#PB_Count + #pb_COUNT*2", u"#pb_count", u"7", u"7 + 7*2"},
+                        Case{u"aAaA", u"aa", u"x", u"xx"}, Case{u"aaa", u"aa", u"", u"a"},
+                        Case{u"\u00C9t\u00E9", u"\u00E9", u"e", u"ete"}, Case{u"none", u"xy", u"z", u"none"},
+                        Case{u"ab", u"b", u"long", u"along"}, Case{u"", u"a", u"b", u""}}) {
+    EXPECT_EQ(ReplaceAllNoCase(c.text, c.from, c.to), c.expected);
+    UString text = c.text;
+    ReplaceAllNoCaseInPlace(text, c.from, c.to);
+    EXPECT_EQ(text, c.expected);
+    EXPECT_EQ(FindNoCase(c.text, c.from) == UStringView::npos, UStringView(c.text) == c.expected);
+  }
+}
+
 TEST(TextOps, TrimsOnlyBlanksAndReadsLeadingIntegers) {
   EXPECT_EQ(TrimBlanks(u"  \ta b\t  "), u"\ta b\t");
   EXPECT_EQ(TrimBlanks(u"    "), u"");

@@ -31,18 +31,26 @@ bool ReadWholeFile(UStringView path, std::string& bytes) {
   if (FileSize(path) < 0) return false;
   int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
-  char buffer[65536];
+  // Read straight into a buffer of the file's size, so that a large file is
+  // held once; a file that grows meanwhile is read to its end all the same.
+  struct stat st;
+  size_t expected = ::fstat(fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
+  bytes.resize(expected + 1);
+  size_t done = 0;
   while (true) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (done == bytes.size()) bytes.resize(bytes.size() * 2);
+    ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);
+      bytes.clear();
       return false;
     }
     if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
+    done += static_cast<size_t>(n);
   }
   ::close(fd);
+  bytes.resize(done);
   return true;
 }
 
