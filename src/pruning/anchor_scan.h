@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include <string_view>
+
 #include "text/ustring.h"
 
 #if defined(__SSE2__)
@@ -15,40 +17,66 @@
 
 namespace sparlin {
 
-struct AnchorPair {
-  char16_t first;
-  char16_t second;
+// Sixteen bytes of text per step, the characters compared at their width.
+template <typename Char>
+struct AnchorLanes;
+
+#ifdef SPARLIN_ANCHOR_SSE2
+template <>
+struct AnchorLanes<char16_t> {
+  static constexpr size_t kPerStep = 8;
+  static constexpr unsigned kBitsPerChar = 2;
+  static __m128i Splat(char16_t c) { return _mm_set1_epi16(static_cast<short>(c)); }
+  static __m128i Equal(__m128i a, __m128i b) { return _mm_cmpeq_epi16(a, b); }
 };
+
+template <>
+struct AnchorLanes<char> {
+  static constexpr size_t kPerStep = 16;
+  static constexpr unsigned kBitsPerChar = 1;
+  static __m128i Splat(char c) { return _mm_set1_epi8(c); }
+  static __m128i Equal(__m128i a, __m128i b) { return _mm_cmpeq_epi8(a, b); }
+};
+#endif
+
+template <typename Char>
+struct BasicAnchorPair {
+  Char first;
+  Char second;
+};
+using AnchorPair = BasicAnchorPair<char16_t>;
 
 // Calls on_hit(position) in increasing order for every position i where
 // text[i], text[i + 1] equals one of the `count` pairs (at most 4), until it
 // returns false.
-template <typename OnHit>
-void ForEachAnchor(UStringView text, const AnchorPair* pairs, int count, OnHit&& on_hit) {
+template <typename Char, typename OnHit>
+void ForEachAnchor(std::basic_string_view<Char> text, const BasicAnchorPair<Char>* pairs, int count, OnHit&& on_hit) {
   const size_t n = text.size();
   if (n < 2) return;
-  const char16_t* data = text.data();
+  const Char* data = text.data();
   size_t i = 0;
 #ifdef SPARLIN_ANCHOR_SSE2
+  using Lanes = AnchorLanes<Char>;
+  constexpr unsigned kCharMask = (1u << Lanes::kBitsPerChar) - 1;
   __m128i firsts[4];
   __m128i seconds[4];
   for (int k = 0; k < count; ++k) {
-    firsts[k] = _mm_set1_epi16(static_cast<short>(pairs[k].first));
-    seconds[k] = _mm_set1_epi16(static_cast<short>(pairs[k].second));
+    firsts[k] = Lanes::Splat(pairs[k].first);
+    seconds[k] = Lanes::Splat(pairs[k].second);
   }
-  // Eight positions per step; the second load reads one character further.
-  for (; i + 9 <= n; i += 8) {
+  // The second load reads one character further.
+  for (; i + Lanes::kPerStep + 1 <= n; i += Lanes::kPerStep) {
     __m128i now = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
     __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1));
     __m128i any = _mm_setzero_si128();
     for (int k = 0; k < count; ++k) {
-      any = _mm_or_si128(any, _mm_and_si128(_mm_cmpeq_epi16(now, firsts[k]), _mm_cmpeq_epi16(next, seconds[k])));
+      any = _mm_or_si128(any, _mm_and_si128(Lanes::Equal(now, firsts[k]), Lanes::Equal(next, seconds[k])));
     }
     unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
     while (mask != 0) {
       unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
-      if (!on_hit(i + bit / 2)) return;
-      mask &= ~(3u << bit);
+      if (!on_hit(i + bit / Lanes::kBitsPerChar)) return;
+      mask &= ~(kCharMask << bit);
     }
   }
 #endif
@@ -64,22 +92,24 @@ void ForEachAnchor(UStringView text, const AnchorPair* pairs, int count, OnHit&&
 
 // Calls on_hit(position) in increasing order for every position that holds
 // `a` or `b`.
-template <typename OnHit>
-void ForEachOf(UStringView text, char16_t a, char16_t b, OnHit&& on_hit) {
+template <typename Char, typename OnHit>
+void ForEachOf(std::basic_string_view<Char> text, Char a, Char b, OnHit&& on_hit) {
   const size_t n = text.size();
-  const char16_t* data = text.data();
+  const Char* data = text.data();
   size_t i = 0;
 #ifdef SPARLIN_ANCHOR_SSE2
-  const __m128i wide_a = _mm_set1_epi16(static_cast<short>(a));
-  const __m128i wide_b = _mm_set1_epi16(static_cast<short>(b));
-  for (; i + 8 <= n; i += 8) {
+  using Lanes = AnchorLanes<Char>;
+  constexpr unsigned kCharMask = (1u << Lanes::kBitsPerChar) - 1;
+  const __m128i wide_a = Lanes::Splat(a);
+  const __m128i wide_b = Lanes::Splat(b);
+  for (; i + Lanes::kPerStep <= n; i += Lanes::kPerStep) {
     __m128i now = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-    __m128i any = _mm_or_si128(_mm_cmpeq_epi16(now, wide_a), _mm_cmpeq_epi16(now, wide_b));
+    __m128i any = _mm_or_si128(Lanes::Equal(now, wide_a), Lanes::Equal(now, wide_b));
     unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
     while (mask != 0) {
       unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
-      on_hit(i + bit / 2);
-      mask &= ~(3u << bit);
+      on_hit(i + bit / Lanes::kBitsPerChar);
+      mask &= ~(kCharMask << bit);
     }
   }
 #endif
@@ -92,9 +122,10 @@ void ForEachOf(UStringView text, char16_t a, char16_t b, OnHit&& on_hit) {
 // or more) in increasing order, until it returns false. The pair at
 // `anchor` within the pattern is the one searched for: a rare pair makes the
 // pass cheap.
-template <typename OnHit>
-void ForEachOccurrence(UStringView text, UStringView pattern, size_t anchor, OnHit&& on_hit) {
-  AnchorPair pair{pattern[anchor], pattern[anchor + 1]};
+template <typename Char, typename OnHit>
+void ForEachOccurrence(std::basic_string_view<Char> text, std::basic_string_view<Char> pattern, size_t anchor,
+                       OnHit&& on_hit) {
+  BasicAnchorPair<Char> pair{pattern[anchor], pattern[anchor + 1]};
   ForEachAnchor(text, &pair, 1, [&](size_t at) {
     if (at < anchor || text.size() - (at - anchor) < pattern.size()) return true;
     if (text.compare(at - anchor, pattern.size(), pattern) != 0) return true;

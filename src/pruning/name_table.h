@@ -5,24 +5,29 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "text/ustring.h"
 
 namespace sparlin {
 
-class NameTable {
+template <typename Char>
+class BasicNameTable {
  public:
+  using View = std::basic_string_view<Char>;
   static constexpr uint32_t kAbsent = UINT32_MAX;
 
   // The names must outlive the table; a repeated name keeps its first number.
-  explicit NameTable(const std::vector<UString>& names) {
+  explicit BasicNameTable(const std::vector<std::basic_string<Char>>& names) {
     size_t size = 16;
     while (size < names.size() * 2 + 1) size *= 2;
     slots_.assign(size, Slot{});
     mask_ = size - 1;
     for (size_t i = 0; i < names.size(); ++i) {
-      UStringView name = names[i];
+      View name = names[i];
       uint64_t hash = Hash(name);
       size_t slot = hash & mask_;
       while (slots_[slot].id != kAbsent && !(slots_[slot].hash == hash && slots_[slot].name == name)) {
@@ -32,7 +37,7 @@ class NameTable {
     }
   }
 
-  uint32_t Find(UStringView name) const {
+  uint32_t Find(View name) const {
     uint64_t hash = Hash(name);
     for (size_t slot = hash & mask_;; slot = (slot + 1) & mask_) {
       const Slot& s = slots_[slot];
@@ -41,24 +46,25 @@ class NameTable {
     }
   }
 
-  // Four characters per step.
-  static uint64_t Hash(UStringView name) {
+  // Eight bytes per step.
+  static uint64_t Hash(View name) {
     constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    constexpr size_t kStep = sizeof(uint64_t) / sizeof(Char);
     uint64_t hash = kMultiplier ^ name.size();
     size_t i = 0;
-    for (; i + 4 <= name.size(); i += 4) {
+    for (; i + kStep <= name.size(); i += kStep) {
       uint64_t word;
       std::memcpy(&word, name.data() + i, sizeof word);
       hash = (hash ^ word) * kMultiplier;
       hash ^= hash >> 29;
     }
-    for (; i < name.size(); ++i) hash = (hash ^ name[i]) * kMultiplier;
+    for (; i < name.size(); ++i) hash = (hash ^ static_cast<std::make_unsigned_t<Char>>(name[i])) * kMultiplier;
     return hash ^ (hash >> 32);
   }
 
  private:
   struct Slot {
-    UStringView name;
+    View name;
     uint64_t hash = 0;
     uint32_t id = kAbsent;
   };
@@ -66,9 +72,14 @@ class NameTable {
   size_t mask_ = 0;
 };
 
+using NameTable = BasicNameTable<char16_t>;
+
 // The same hash for standard maps keyed by views.
 struct ViewHash {
   size_t operator()(UStringView name) const noexcept { return static_cast<size_t>(NameTable::Hash(name)); }
+  size_t operator()(std::string_view name) const noexcept {
+    return static_cast<size_t>(BasicNameTable<char>::Hash(name));
+  }
 };
 
 }  // namespace sparlin

@@ -1,6 +1,7 @@
 #include "pruning/pruned_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "asm_format/reference_forms.h"
 #include "text/text_ops.h"
@@ -11,11 +12,18 @@ namespace {
 constexpr UStringView kEndLabel = u"PB_EndFunctions:\r\n";
 constexpr size_t kEndOffset = 16;  // the search starts this far behind the label's start
 
+// The names and forms are UTF-16; ASCII text widens code for code.
+UStringView Wide(UStringView text) { return text; }
+UString Wide(std::string_view text) { return UString(text.begin(), text.end()); }
+
 }  // namespace
 
-PrunedText::PrunedText(UString text, bool is_64_bit) : original_(std::move(text)), is_64_bit_(is_64_bit) {}
+template <typename Char>
+BasicPrunedText<Char>::BasicPrunedText(String text, bool is_64_bit)
+    : original_(std::move(text)), is_64_bit_(is_64_bit) {}
 
-std::vector<int64_t> PrunedText::CountReferences(const std::vector<UString>& symbols,
+template <typename Char>
+std::vector<int64_t> BasicPrunedText<Char>::CountReferences(const std::vector<UString>& symbols,
                                                  const std::vector<UString>& libraries) {
   std::vector<int64_t> counts(symbols.size(), 0);
   std::vector<size_t> indexed;
@@ -37,7 +45,7 @@ std::vector<int64_t> PrunedText::CountReferences(const std::vector<UString>& sym
   }
   for (size_t i = 0; i < symbols_.size(); ++i) symbol_ids_.emplace(symbols_[i], i);
   for (size_t i = 0; i < libraries_.size(); ++i) library_ids_.emplace(libraries_[i], i);
-  index_ = std::make_unique<ReferenceIndex>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
+  index_ = std::make_unique<BasicReferenceIndex<Char>>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
   for (size_t i = 0; i < indexed.size(); ++i) counts[indexed[i]] = index_->References(i);
 
   // A suspect whose leading part stood where a form's symbol stands is
@@ -47,7 +55,7 @@ std::vector<int64_t> PrunedText::CountReferences(const std::vector<UString>& sym
   for (size_t k = 0; k < suspects.size(); ++k) {
     if (!index_->SuspectSeen(k)) continue;
     for (const UString& form : CountedForms(symbols[suspects[k]], is_64_bit_)) {
-      counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(original_, form));
+      counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(Wide(original_), form));
     }
     literal_survivor = literal_survivor || counts[suspects[k]] > 0;
   }
@@ -55,14 +63,14 @@ std::vector<int64_t> PrunedText::CountReferences(const std::vector<UString>& sym
   return counts;
 }
 
-UStringView PrunedText::Unedited() const { return literal_ ? UStringView(current_) : UStringView(original_); }
-
-size_t PrunedText::SymbolId(const UString& symbol) const {
+template <typename Char>
+size_t BasicPrunedText<Char>::SymbolId(const UString& symbol) const {
   auto found = symbol_ids_.find(symbol);
   return found == symbol_ids_.end() ? UString::npos : found->second;
 }
 
-void PrunedText::Insert(size_t position) {
+template <typename Char>
+void BasicPrunedText<Char>::Insert(size_t position) {
   if (inserted_at_.empty()) inserted_at_.assign(original_.size() / 64 + 1, 0);
   insertions_.push_back(position);
   inserted_at_[position / 64] |= uint64_t{1} << (position % 64);
@@ -70,7 +78,8 @@ void PrunedText::Insert(size_t position) {
 
 // An occurrence in the unedited text is still there when no "; " went in
 // strictly inside it and no taken-out line overlaps it.
-bool PrunedText::Alive(size_t position, size_t length) const {
+template <typename Char>
+bool BasicPrunedText<Char>::Alive(size_t position, size_t length) const {
   if (!inserted_at_.empty()) {
     for (size_t p = position + 1; p < position + length; ++p) {
       if (inserted_at_[p / 64] >> (p % 64) & 1) return false;
@@ -82,7 +91,8 @@ bool PrunedText::Alive(size_t position, size_t length) const {
   return true;
 }
 
-size_t PrunedText::CurrentPosition(size_t position) const {
+template <typename Char>
+size_t BasicPrunedText<Char>::CurrentPosition(size_t position) const {
   size_t current = position;
   for (size_t p : insertions_) {
     if (p <= position) current += 2;
@@ -93,7 +103,8 @@ size_t PrunedText::CurrentPosition(size_t position) const {
   return current;
 }
 
-void PrunedText::CommentOutFirstDeclaration(const UString& symbol) {
+template <typename Char>
+void BasicPrunedText<Char>::CommentOutFirstDeclaration(const UString& symbol) {
   if (literal_) {
     for (const UString& form : DeclarationForms(symbol, is_64_bit_)) current_ = CommentOutFirst(current_, form);
     return;
@@ -112,7 +123,8 @@ void PrunedText::CommentOutFirstDeclaration(const UString& symbol) {
   }
 }
 
-void PrunedText::CommentOutFunction(const UString& symbol) {
+template <typename Char>
+void BasicPrunedText<Char>::CommentOutFunction(const UString& symbol) {
   if (literal_) {
     for (const UString& form : DeclarationForms(symbol, is_64_bit_)) current_ = CommentOutAll(current_, form);
     for (const UString& form : CallForms(symbol, is_64_bit_)) current_ = CommentOutAll(current_, form);
@@ -124,8 +136,10 @@ void PrunedText::CommentOutFunction(const UString& symbol) {
   for (const FormOccurrence* f = index_->FormsBegin(id); f != index_->FormsEnd(id); ++f) Insert(f->position);
 }
 
-bool PrunedText::Declares(DeclarationCheck check) {
-  UString name(DeclarationCheckName(check));
+template <typename Char>
+bool BasicPrunedText<Char>::Declares(DeclarationCheck check) {
+  std::string_view check_name = DeclarationCheckName(check);
+  UString name(check_name.begin(), check_name.end());
   if (literal_) return Contains(current_, u"extrn " + name) || Contains(current_, u"extrn _" + name);
   for (const TextSpan& span : index_->Declarations(check)) {
     if (Alive(span.position, span.length)) return true;
@@ -133,7 +147,8 @@ bool PrunedText::Declares(DeclarationCheck check) {
   return false;
 }
 
-bool PrunedText::MentionsSimpleListHelpers() {
+template <typename Char>
+bool BasicPrunedText<Char>::MentionsSimpleListHelpers() {
   static constexpr UStringView kHelpers = u"PB_SimpleList_";
   if (literal_) return Contains(current_, kHelpers);
   for (size_t at : index_->SimpleListHelpers()) {
@@ -142,7 +157,8 @@ bool PrunedText::MentionsSimpleListHelpers() {
   return false;
 }
 
-std::optional<size_t> PrunedText::FirstHeaderLine(const UString& library) {
+template <typename Char>
+std::optional<size_t> BasicPrunedText<Char>::FirstHeaderLine(const UString& library) {
   auto found = library_ids_.find(library);
   if (found == library_ids_.end()) return std::nullopt;
   for (size_t at : index_->HeaderLines(found->second)) {
@@ -151,20 +167,22 @@ std::optional<size_t> PrunedText::FirstHeaderLine(const UString& library) {
   return std::nullopt;
 }
 
-bool PrunedText::HasHeaderLine(const UString& library) {
+template <typename Char>
+bool BasicPrunedText<Char>::HasHeaderLine(const UString& library) {
   if (!literal_ && !IsIdentifier(library)) UseLiteralText();
   if (literal_) return Contains(current_, u"; " + library + u"\r\n");
   return FirstHeaderLine(library).has_value();
 }
 
-void PrunedText::RemoveHeaderLine(const UString& library) {
+template <typename Char>
+void BasicPrunedText<Char>::RemoveHeaderLine(const UString& library) {
   if (!literal_ && !IsIdentifier(library)) UseLiteralText();
   if (!literal_) {
     std::optional<size_t> at = FirstHeaderLine(library);
     if (!at) return;
     // Taking out a line that does not begin a line could join its
     // neighbours into a new form.
-    if (*at == 0 || original_[*at - 1] == u'\n') {
+    if (*at == 0 || original_[*at - 1] == '\n') {
       deletions_.push_back({*at, library.size() + 4});
       return;
     }
@@ -175,7 +193,8 @@ void PrunedText::RemoveHeaderLine(const UString& library) {
   if (hit != UString::npos) current_.erase(hit, header.size());
 }
 
-bool PrunedText::OccursBehindEndFunctions(const UString& symbol) {
+template <typename Char>
+bool BasicPrunedText<Char>::OccursBehindEndFunctions(const UString& symbol) {
   if (!literal_ && !IsIdentifier(symbol)) UseLiteralText();
   if (literal_) {
     size_t label = current_.find(kEndLabel);
@@ -202,14 +221,15 @@ bool PrunedText::OccursBehindEndFunctions(const UString& symbol) {
   return false;
 }
 
-template <typename Append>
-void PrunedText::Emit(Append append) const {
+template <typename Char>
+std::vector<typename BasicPrunedText<Char>::Piece> BasicPrunedText<Char>::Pieces() const {
   std::vector<size_t> insertions = insertions_;
   std::sort(insertions.begin(), insertions.end());
   std::vector<Deletion> deletions = deletions_;
   std::sort(deletions.begin(), deletions.end(),
             [](const Deletion& a, const Deletion& b) { return a.position < b.position; });
-  const UStringView original(original_);
+  std::vector<Piece> pieces;
+  pieces.reserve(2 * insertions.size() + deletions.size() + 1);
   size_t copied = 0;  // the unedited text before this is handled
   size_t i = 0;
   size_t j = 0;
@@ -217,32 +237,78 @@ void PrunedText::Emit(Append append) const {
     bool insertion = j == deletions.size() || (i < insertions.size() && insertions[i] <= deletions[j].position);
     size_t at = insertion ? insertions[i] : deletions[j].position;
     if (at > copied) {
-      append(original.substr(copied, at - copied));
+      pieces.push_back({copied, at - copied});
       copied = at;
     }
     if (insertion) {
-      if (at == copied) append(u"; ");
+      if (at == copied) pieces.push_back({at, 0});
       ++i;
     } else {
       copied = std::max(copied, at + deletions[j].length);
       ++j;
     }
   }
-  if (copied < original.size()) append(original.substr(copied));
+  if (copied < original_.size()) pieces.push_back({copied, original_.size() - copied});
+  return pieces;
 }
 
-UString PrunedText::Build() const {
-  size_t removed = 0;
-  for (const Deletion& d : deletions_) removed += d.length;
-  UString out;
-  out.reserve(original_.size() + 2 * insertions_.size() - std::min(removed, original_.size()));
-  Emit([&out](UStringView piece) { out.append(piece); });
+template <typename Char>
+typename BasicPrunedText<Char>::String BasicPrunedText<Char>::Build() const {
+  std::vector<Piece> pieces = Pieces();
+  size_t size = 0;
+  for (const Piece& piece : pieces) size += piece.length == 0 ? 2 : piece.length;
+  String out;
+  out.reserve(size);
+  const View original(original_);
+  for (const Piece& piece : pieces) {
+    if (piece.length == 0) {
+      out.push_back(';');
+      out.push_back(' ');
+    } else {
+      out.append(original.substr(piece.from, piece.length));
+    }
+  }
   return out;
 }
 
-void PrunedText::UseLiteralText() {
+// Each part of the unedited text moves to its place in the edited text: the
+// parts that move towards the start first, in text order, then those that
+// move towards the end, from the last one back, so that no part is
+// overwritten before it has moved. The "; " go in once every part stands.
+template <typename Char>
+void BasicPrunedText<Char>::EditInPlace() {
+  std::vector<Piece> pieces = Pieces();
+  std::vector<size_t> destinations(pieces.size());
+  size_t size = 0;
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    destinations[k] = size;
+    size += pieces[k].length == 0 ? 2 : pieces[k].length;
+  }
+  if (size > original_.size()) original_.resize(size);
+  Char* text = original_.data();
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    if (pieces[k].length != 0 && destinations[k] < pieces[k].from) {
+      std::memmove(text + destinations[k], text + pieces[k].from, pieces[k].length * sizeof(Char));
+    }
+  }
+  for (size_t k = pieces.size(); k-- > 0;) {
+    if (pieces[k].length != 0 && destinations[k] > pieces[k].from) {
+      std::memmove(text + destinations[k], text + pieces[k].from, pieces[k].length * sizeof(Char));
+    }
+  }
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    if (pieces[k].length != 0) continue;
+    text[destinations[k]] = ';';
+    text[destinations[k] + 1] = ' ';
+  }
+  original_.resize(size);
+}
+
+template <typename Char>
+void BasicPrunedText<Char>::UseLiteralText() {
   if (literal_) return;
-  current_ = Build();
+  String built = Build();
+  current_.assign(built.begin(), built.end());
   literal_ = true;
   index_.reset();
   insertions_.clear();
@@ -250,20 +316,43 @@ void PrunedText::UseLiteralText() {
   deletions_.clear();
 }
 
-std::string PrunedText::TakeUtf8() {
+template <typename Char>
+std::string BasicPrunedText<Char>::TakeUtf8() {
   if (literal_) return EncodeUtf8(current_);
-  // Every edit stands at an ASCII character, so no piece splits a surrogate
-  // pair and the pieces encode as the whole text would.
-  std::string out;
-  out.reserve(EncodedUtf8Size(original_) + 2 * insertions_.size());
-  Emit([&out](UStringView piece) { AppendEncodedText(out, piece, TextEncoding::kUtf8); });
-  return out;
+  if constexpr (sizeof(Char) == 1) {
+    EditInPlace();
+    return std::move(original_);
+  } else {
+    // Every edit stands at an ASCII character, so no piece splits a surrogate
+    // pair and the pieces encode as the whole text would.
+    std::string out;
+    out.reserve(EncodedUtf8Size(original_) + 2 * insertions_.size());
+    const View original(original_);
+    for (const Piece& piece : Pieces()) {
+      if (piece.length == 0) {
+        out += "; ";
+      } else {
+        AppendEncodedText(out, original.substr(piece.from, piece.length), TextEncoding::kUtf8);
+      }
+    }
+    return out;
+  }
 }
 
-UString PrunedText::Take() {
-  if (literal_) return std::move(current_);
-  if (insertions_.empty() && deletions_.empty()) return std::move(original_);
-  return Build();
+template <typename Char>
+typename BasicPrunedText<Char>::String BasicPrunedText<Char>::Take() {
+  if (literal_) {
+    if constexpr (sizeof(Char) == 1) {
+      return String(current_.begin(), current_.end());
+    } else {
+      return std::move(current_);
+    }
+  }
+  if (!insertions_.empty() || !deletions_.empty()) EditInPlace();
+  return std::move(original_);
 }
+
+template class BasicPrunedText<char16_t>;
+template class BasicPrunedText<char>;
 
 }  // namespace sparlin

@@ -13,6 +13,8 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -21,16 +23,22 @@
 
 namespace sparlin {
 
-class PrunedText {
+// Char is char16_t for UTF-16 text, or char for ASCII text held as bytes,
+// which the assembly stage edits in place.
+template <typename Char>
+class BasicPrunedText {
  public:
-  PrunedText(UString text, bool is_64_bit);
+  using String = std::basic_string<Char>;
+  using View = std::basic_string_view<Char>;
+
+  BasicPrunedText(String text, bool is_64_bit);
 
   // References of each symbol (the counted forms, summed), for the unedited
   // text; indexes it for the later steps.
   std::vector<int64_t> CountReferences(const std::vector<UString>& symbols, const std::vector<UString>& libraries);
 
-  // The text as it stands, valid while no edit has been made.
-  UStringView Unedited() const;
+  // The text as it was given, the text as it stands while no edit has been made.
+  View Unedited() const { return original_; }
 
   // Comments out the first occurrence of each declaration form of `symbol`.
   void CommentOutFirstDeclaration(const UString& symbol);
@@ -50,9 +58,9 @@ class PrunedText {
   bool OccursBehindEndFunctions(const UString& symbol);
 
   // The edited text; the object is spent.
-  UString Take();
+  String Take();
   // The same, UTF-8 encoded as the file is written, without the UTF-16 text
-  // being built first.
+  // being built first; ASCII text is edited where it stands.
   std::string TakeUtf8();
 
  private:
@@ -60,19 +68,25 @@ class PrunedText {
     size_t position;
     size_t length;
   };
+  // One piece of the edited text: a part of the unedited text, or "; ".
+  struct Piece {
+    size_t from;
+    size_t length;  // 0 for "; "
+  };
 
   size_t SymbolId(const UString& symbol) const;
   void Insert(size_t position);
   bool Alive(size_t position, size_t length) const;
   size_t CurrentPosition(size_t position) const;
-  // Hands the edited text to `append` piece by piece, in order.
-  template <typename Append>
-  void Emit(Append append) const;
-  UString Build() const;
+  // The edited text, piece by piece in order.
+  std::vector<Piece> Pieces() const;
+  String Build() const;
+  // Makes the edits within the unedited text itself.
+  void EditInPlace();
   void UseLiteralText();
   std::optional<size_t> FirstHeaderLine(const UString& library);
 
-  UString original_;
+  String original_;
   bool is_64_bit_;
   bool literal_ = false;
   UString current_;  // the text, once literal
@@ -81,11 +95,16 @@ class PrunedText {
   std::vector<UString> libraries_;  // the identifier library names, indexed
   std::unordered_map<UStringView, size_t, ViewHash> symbol_ids_;
   std::unordered_map<UStringView, size_t, ViewHash> library_ids_;
-  std::unique_ptr<ReferenceIndex> index_;
+  std::unique_ptr<BasicReferenceIndex<Char>> index_;
 
   std::vector<size_t> insertions_;
   std::vector<uint64_t> inserted_at_;  // one bit per position of the text
   std::vector<Deletion> deletions_;
 };
+
+using PrunedText = BasicPrunedText<char16_t>;
+
+extern template class BasicPrunedText<char16_t>;
+extern template class BasicPrunedText<char>;
 
 }  // namespace sparlin

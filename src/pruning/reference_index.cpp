@@ -18,25 +18,35 @@ constexpr auto kNameChars = [] {
   return table;
 }();  // a counted form that removal never touches
 
-inline bool HasAt(UStringView text, size_t at, UStringView part) {
+// `part` is ASCII; the text's characters compare by code.
+template <typename Char>
+inline bool HasAt(std::basic_string_view<Char> text, size_t at, std::string_view part) {
   if (at > text.size() || text.size() - at < part.size()) return false;
   for (size_t i = 0; i < part.size(); ++i) {
-    if (text[at + i] != part[i]) return false;
+    if (text[at + i] != static_cast<Char>(part[i])) return false;
   }
   return true;
 }
 
-inline bool IsNameChar(char16_t c) {
-  return c < 128 && kNameChars[c];
+template <typename Char>
+inline bool EndsWithAscii(std::basic_string_view<Char> text, std::string_view part) {
+  return text.size() >= part.size() && HasAt(text, text.size() - part.size(), part);
 }
 
-size_t RunEnd(UStringView text, size_t from) {
+template <typename Char>
+inline bool IsNameChar(Char c) {
+  using Code = std::make_unsigned_t<Char>;
+  return static_cast<Code>(c) < 128 && kNameChars[static_cast<Code>(c)];
+}
+
+template <typename Char>
+size_t RunEnd(std::basic_string_view<Char> text, size_t from) {
   while (from < text.size() && IsNameChar(text[from])) ++from;
   return from;
 }
 
-constexpr UStringView kCheckNames[] = {u"PB_ScintillaGadget", u"PB_OpenWindow", u"SYS_AllocateArray",
-                                       u"PB_InitImage", u"PB_Runtime_AddInteger"};
+constexpr std::string_view kCheckNames[] = {"PB_ScintillaGadget", "PB_OpenWindow", "SYS_AllocateArray",
+                                            "PB_InitImage", "PB_Runtime_AddInteger"};
 
 }  // namespace
 
@@ -56,15 +66,28 @@ bool IsIdentifier(UStringView text) {
   return true;
 }
 
-UStringView DeclarationCheckName(DeclarationCheck check) { return kCheckNames[static_cast<size_t>(check)]; }
+std::string_view DeclarationCheckName(DeclarationCheck check) { return kCheckNames[static_cast<size_t>(check)]; }
 
-ReferenceIndex::ReferenceIndex(UStringView text, const std::vector<UString>& symbols,
-                               const std::vector<UString>& libraries, const std::vector<UString>& suspect_leads,
-                               bool is_64_bit)
+// The names are identifiers, or leading identifier parts: plain ASCII.
+template <typename Char>
+typename BasicReferenceIndex<Char>::Names BasicReferenceIndex<Char>::Narrowed(const std::vector<UString>& names) {
+  Names narrowed;
+  narrowed.reserve(names.size());
+  for (const UString& name : names) narrowed.emplace_back(name.begin(), name.end());
+  return narrowed;
+}
+
+template <typename Char>
+BasicReferenceIndex<Char>::BasicReferenceIndex(View text, const std::vector<UString>& symbols,
+                                               const std::vector<UString>& libraries,
+                                               const std::vector<UString>& suspect_leads, bool is_64_bit)
     : is_64_bit_(is_64_bit),
-      symbol_ids_(symbols),
-      library_ids_(libraries),
-      suspects_(suspect_leads),
+      symbol_names_(Narrowed(symbols)),
+      library_names_(Narrowed(libraries)),
+      suspect_names_(Narrowed(suspect_leads)),
+      symbol_ids_(symbol_names_),
+      library_ids_(library_names_),
+      suspects_(suspect_names_),
       suspect_seen_(suspect_leads.size(), false),
       references_(symbols.size(), 0),
       headers_(libraries.size()),
@@ -91,17 +114,18 @@ ReferenceIndex::ReferenceIndex(UStringView text, const std::vector<UString>& sym
   found_.shrink_to_fit();
 }
 
-void ReferenceIndex::Scan(UStringView text) {
-  static constexpr AnchorPair kAnchors[] = {{u'C', u'A'}, {u'e', u'x'}, {u';', u' '}, {u'P', u'B'}};
+template <typename Char>
+void BasicReferenceIndex<Char>::Scan(View text) {
+  static constexpr BasicAnchorPair<Char> kAnchors[] = {{'C', 'A'}, {'e', 'x'}, {';', ' '}, {'P', 'B'}};
   ForEachAnchor(text, kAnchors, 4, [&](size_t at) {
     switch (text[at]) {
-      case u'C':
+      case 'C':
         OnCall(text, at);
         break;
-      case u'e':
+      case 'e':
         OnExtrn(text, at);
         break;
-      case u'P':
+      case 'P':
         OnPbName(text, at);
         break;
       default:
@@ -112,18 +136,20 @@ void ReferenceIndex::Scan(UStringView text) {
   });
 }
 
-void ReferenceIndex::Credit(UStringView symbol, size_t at, int kind) {
+template <typename Char>
+void BasicReferenceIndex<Char>::Credit(View symbol, size_t at, int kind) {
   uint32_t id = symbol_ids_.Find(symbol);
-  if (id == NameTable::kAbsent) return;
+  if (id == BasicNameTable<Char>::kAbsent) return;
   ++references_[id];
   if (kind != kCountOnly) found_.push_back({id, static_cast<FormKind>(kind), at});
 }
 
 // F, F + "_THREAD" and F + "_DOUBLE" are counted alike; only F itself is removed.
-void ReferenceIndex::CreditVariants(UStringView run, size_t at, int kind) {
+template <typename Char>
+void BasicReferenceIndex<Char>::CreditVariants(View run, size_t at, int kind) {
   Credit(run, at, kind);
-  for (UStringView variant : {UStringView(u"_THREAD"), UStringView(u"_DOUBLE")}) {
-    if (run.size() > variant.size() && run.substr(run.size() - variant.size()) == variant) {
+  for (std::string_view variant : {std::string_view("_THREAD"), std::string_view("_DOUBLE")}) {
+    if (run.size() > variant.size() && EndsWithAscii(run, variant)) {
       Credit(run.substr(0, run.size() - variant.size()), at, kCountOnly);
     }
   }
@@ -132,51 +158,53 @@ void ReferenceIndex::CreditVariants(UStringView run, size_t at, int kind) {
 // Marks a name that begins a symbol which is not an identifier: such a
 // symbol can have a reference form only where its leading identifier part
 // stands as the whole name at a form's place.
-void ReferenceIndex::NoteSuspect(UStringView run) {
+template <typename Char>
+void BasicReferenceIndex<Char>::NoteSuspect(View run) {
   if (suspect_seen_.empty()) return;
   uint32_t id = suspects_.Find(run);
-  if (id != NameTable::kAbsent) suspect_seen_[id] = true;
+  if (id != BasicNameTable<Char>::kAbsent) suspect_seen_[id] = true;
 }
 
-void ReferenceIndex::OnCall(UStringView text, size_t at) {
-  if (!HasAt(text, at, u"CALL  ")) return;
+template <typename Char>
+void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
+  if (!HasAt(text, at, "CALL  ")) return;
   size_t after = at + 6;
-  if (HasAt(text, after, u"_")) {
+  if (HasAt(text, after, "_")) {
     // "CALL  _" + F + "@" and its variants (32-bit).
     size_t end = RunEnd(text, after + 1);
     NoteSuspect(text.substr(after + 1, end - after - 1));
-    if (!is_64_bit_ && HasAt(text, end, u"@")) {
+    if (!is_64_bit_ && HasAt(text, end, "@")) {
       CreditVariants(text.substr(after + 1, end - after - 1), at, static_cast<int>(FormKind::kCallUnderscoreAt));
     }
     return;
   }
-  if (!HasAt(text, after, u" ")) return;
+  if (!HasAt(text, after, " ")) return;
   after += 1;  // behind "CALL   "
-  if (HasAt(text, after, u"qword [")) {
+  if (HasAt(text, after, "qword [")) {
     size_t end = RunEnd(text, after + 7);
     NoteSuspect(text.substr(after + 7, end - after - 7));
-    if (is_64_bit_ && HasAt(text, end, u"]\r\n")) {
+    if (is_64_bit_ && HasAt(text, end, "]\r\n")) {
       Credit(text.substr(after + 7, end - after - 7), at, static_cast<int>(FormKind::kCallQword));
     }
     return;
   }
-  if (HasAt(text, after, u"dword [_")) {
+  if (HasAt(text, after, "dword [_")) {
     size_t end = RunEnd(text, after + 8);
-    UStringView run = text.substr(after + 8, end - after - 8);
+    View run = text.substr(after + 8, end - after - 8);
     NoteSuspect(run);
     if (is_64_bit_) return;
-    if (HasAt(text, end, u"]\r\n")) Credit(run, at, static_cast<int>(FormKind::kCallDword));
-    if (HasAt(text, end, u"@")) {
+    if (HasAt(text, end, "]\r\n")) Credit(run, at, static_cast<int>(FormKind::kCallDword));
+    if (HasAt(text, end, "@")) {
       // Removed with the calls, but never counted.
       uint32_t id = symbol_ids_.Find(run);
-      if (id != NameTable::kAbsent) found_.push_back({id, FormKind::kCallDwordAt, at});
+      if (id != BasicNameTable<Char>::kAbsent) found_.push_back({id, FormKind::kCallDwordAt, at});
     }
     return;
   }
   size_t end = RunEnd(text, after);
-  UStringView run = text.substr(after, end - after);
+  View run = text.substr(after, end - after);
   NoteSuspect(run);
-  if (!HasAt(text, end, u"\r\n")) return;
+  if (!HasAt(text, end, "\r\n")) return;
   if (is_64_bit_) {
     CreditVariants(run, at, static_cast<int>(FormKind::kCall));
   } else {
@@ -184,64 +212,71 @@ void ReferenceIndex::OnCall(UStringView text, size_t at) {
   }
 }
 
-void ReferenceIndex::OnExtrn(UStringView text, size_t at) {
-  if (!HasAt(text, at, u"extrn ")) return;
+template <typename Char>
+void BasicReferenceIndex<Char>::OnExtrn(View text, size_t at) {
+  if (!HasAt(text, at, "extrn ")) return;
   size_t start = at + 6;
   size_t end = RunEnd(text, start);
-  UStringView run = text.substr(start, end - start);
+  View run = text.substr(start, end - start);
   NoteSuspect(run);
-  if (!run.empty() && run[0] == u'_') NoteSuspect(run.substr(1));
+  if (!run.empty() && run[0] == '_') NoteSuspect(run.substr(1));
 
   for (size_t c = 0; c < static_cast<size_t>(DeclarationCheck::kCount); ++c) {
-    UStringView name = kCheckNames[c];
-    if (run.substr(0, name.size()) == name) checks_[c].push_back({at, 6 + name.size()});
-    if (run.size() > name.size() && run[0] == u'_' && run.substr(1, name.size()) == name) {
+    std::string_view name = kCheckNames[c];
+    if (HasAt(run, 0, name)) checks_[c].push_back({at, 6 + name.size()});
+    if (run.size() > name.size() && run[0] == '_' && HasAt(run, 1, name)) {
       checks_[c].push_back({at, 7 + name.size()});
     }
   }
 
-  if (HasAt(text, end, u"\r\n")) {
+  if (HasAt(text, end, "\r\n")) {
     if (is_64_bit_) {
       CreditVariants(run, at, static_cast<int>(FormKind::kExtrn));
     } else {
       Credit(run, at, static_cast<int>(FormKind::kExtrn));
-      if (run.size() > 1 && run[0] == u'_') Credit(run.substr(1), at, kCountOnly);  // "extrn _F\r\n"
+      if (run.size() > 1 && run[0] == '_') Credit(run.substr(1), at, kCountOnly);  // "extrn _F\r\n"
     }
-  } else if (!is_64_bit_ && HasAt(text, end, u"@") && run.size() > 1 && run[0] == u'_') {
+  } else if (!is_64_bit_ && HasAt(text, end, "@") && run.size() > 1 && run[0] == '_') {
     CreditVariants(run.substr(1), at, static_cast<int>(FormKind::kExtrnUnderscoreAt));
   }
 }
 
-const std::vector<size_t>* ReferenceIndex::CleanUpOccurrences(size_t symbol) const {
+template <typename Char>
+const std::vector<size_t>* BasicReferenceIndex<Char>::CleanUpOccurrences(size_t symbol) const {
   return is_clean_up_[symbol] ? &clean_up_[symbol] : nullptr;
 }
 
-void ReferenceIndex::OnPbName(UStringView text, size_t at) {
+template <typename Char>
+void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
   // Most "PB" are runtime names that none of these concern: the fourth
   // character tells.
-  if (text.size() - at < 4 || text[at + 2] != u'_') return;
-  char16_t fourth = text[at + 3];
-  if (fourth == u'S') {
-    if (HasAt(text, at, u"PB_SimpleList_")) simple_list_helpers_.push_back(at);
+  if (text.size() - at < 4 || text[at + 2] != '_') return;
+  Char fourth = text[at + 3];
+  if (fourth == 'S') {
+    if (HasAt(text, at, "PB_SimpleList_")) simple_list_helpers_.push_back(at);
     return;
   }
-  if (fourth != u'E' && fourth != u'F') return;
-  if (end_label_ == std::u16string::npos && HasAt(text, at, u"PB_EndFunctions:\r\n")) end_label_ = at;
-  if (clean_up_lengths_.empty() || !(HasAt(text, at, u"PB_End") || HasAt(text, at, u"PB_Free"))) return;
-  UStringView run = text.substr(at, RunEnd(text, at) - at);
+  if (fourth != 'E' && fourth != 'F') return;
+  if (end_label_ == std::u16string::npos && HasAt(text, at, "PB_EndFunctions:\r\n")) end_label_ = at;
+  if (clean_up_lengths_.empty() || !(HasAt(text, at, "PB_End") || HasAt(text, at, "PB_Free"))) return;
+  View run = text.substr(at, RunEnd(text, at) - at);
   for (size_t length : clean_up_lengths_) {
     if (length > run.size()) continue;
     uint32_t id = symbol_ids_.Find(run.substr(0, length));
-    if (id != NameTable::kAbsent && is_clean_up_[id]) clean_up_[id].push_back(at);
+    if (id != BasicNameTable<Char>::kAbsent && is_clean_up_[id]) clean_up_[id].push_back(at);
   }
 }
 
-void ReferenceIndex::OnComment(UStringView text, size_t at) {
+template <typename Char>
+void BasicReferenceIndex<Char>::OnComment(View text, size_t at) {
   size_t start = at + 2;
   size_t end = RunEnd(text, start);
-  if (end == start || !HasAt(text, end, u"\r\n")) return;
+  if (end == start || !HasAt(text, end, "\r\n")) return;
   uint32_t id = library_ids_.Find(text.substr(start, end - start));
-  if (id != NameTable::kAbsent) headers_[id].push_back(at);
+  if (id != BasicNameTable<Char>::kAbsent) headers_[id].push_back(at);
 }
+
+template class BasicReferenceIndex<char16_t>;
+template class BasicReferenceIndex<char>;
 
 }  // namespace sparlin

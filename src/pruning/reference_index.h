@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pruning/name_table.h"
@@ -52,20 +53,24 @@ enum class DeclarationCheck : uint8_t {
   kRuntimeAddInteger,
   kCount
 };
-UStringView DeclarationCheckName(DeclarationCheck check);
+std::string_view DeclarationCheckName(DeclarationCheck check);
 
 struct TextSpan {
   size_t position;
   size_t length;
 };
 
-class ReferenceIndex {
+// Works on UTF-16 text or on ASCII text held as bytes.
+template <typename Char>
+class BasicReferenceIndex {
  public:
+  using View = std::basic_string_view<Char>;
+
   // `symbols` and `libraries` must be identifiers; `suspect_leads` are the
-  // leading identifier parts of the symbols that are not. The text and the
-  // names must outlive the index.
-  ReferenceIndex(UStringView text, const std::vector<UString>& symbols, const std::vector<UString>& libraries,
-                 const std::vector<UString>& suspect_leads, bool is_64_bit);
+  // leading identifier parts of the symbols that are not. The text must
+  // outlive the index.
+  BasicReferenceIndex(View text, const std::vector<UString>& symbols, const std::vector<UString>& libraries,
+                      const std::vector<UString>& suspect_leads, bool is_64_bit);
 
   // Sum over the counted forms of symbols[i].
   int64_t References(size_t symbol) const { return references_[symbol]; }
@@ -87,19 +92,25 @@ class ReferenceIndex {
   const std::vector<size_t>& SimpleListHelpers() const { return simple_list_helpers_; }
 
  private:
-  void Scan(UStringView text);
-  void OnCall(UStringView text, size_t at);
-  void OnExtrn(UStringView text, size_t at);
-  void OnComment(UStringView text, size_t at);
-  void OnPbName(UStringView text, size_t at);
-  void NoteSuspect(UStringView run);
-  void Credit(UStringView symbol, size_t at, int kind);
-  void CreditVariants(UStringView run, size_t at, int kind);
+  using Names = std::vector<std::basic_string<Char>>;
+  static Names Narrowed(const std::vector<UString>& names);
+
+  void Scan(View text);
+  void OnCall(View text, size_t at);
+  void OnExtrn(View text, size_t at);
+  void OnComment(View text, size_t at);
+  void OnPbName(View text, size_t at);
+  void NoteSuspect(View run);
+  void Credit(View symbol, size_t at, int kind);
+  void CreditVariants(View run, size_t at, int kind);
 
   bool is_64_bit_;
-  NameTable symbol_ids_;
-  NameTable library_ids_;
-  NameTable suspects_;
+  Names symbol_names_;
+  Names library_names_;
+  Names suspect_names_;
+  BasicNameTable<Char> symbol_ids_;
+  BasicNameTable<Char> library_ids_;
+  BasicNameTable<Char> suspects_;
   std::vector<bool> suspect_seen_;
   std::vector<int64_t> references_;
   struct Found {
@@ -118,5 +129,10 @@ class ReferenceIndex {
   std::vector<std::vector<size_t>> clean_up_;  // by symbol: occurrences
   std::vector<size_t> clean_up_lengths_;
 };
+
+using ReferenceIndex = BasicReferenceIndex<char16_t>;
+
+extern template class BasicReferenceIndex<char16_t>;
+extern template class BasicReferenceIndex<char>;
 
 }  // namespace sparlin

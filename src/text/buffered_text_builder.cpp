@@ -7,26 +7,33 @@ constexpr size_t kPendingBlock = 32768;
 
 }  // namespace
 
-BufferedTextBuilder::BufferedTextBuilder(const TextBuilderLimits& limits) : builder_(limits) {
+template <typename Char>
+BasicBufferedTextBuilder<Char>::BasicBufferedTextBuilder(const TextBuilderLimits& limits) : builder_(limits) {
   pending_.reserve(kPendingBlock);
 }
 
-void BufferedTextBuilder::Append(UStringView piece) {
+template <typename Char>
+void BasicBufferedTextBuilder<Char>::Append(View piece) {
   if (pending_.size() + piece.size() > kPendingBlock) Flush();
   pending_.append(piece);
   size_ += piece.size();
 }
 
-void BufferedTextBuilder::Flush() {
+template <typename Char>
+void BasicBufferedTextBuilder<Char>::Flush() {
   if (pending_.empty()) return;
   builder_.Append(pending_);
   pending_.clear();
 }
 
-std::optional<UString> BufferedTextBuilder::Finish() {
+template <typename Char>
+std::optional<typename BasicBufferedTextBuilder<Char>::String> BasicBufferedTextBuilder<Char>::Finish() {
   Flush();
   if (builder_.Failed()) return std::nullopt;
   return builder_.TakeText();
 }
+
+template class BasicBufferedTextBuilder<char16_t>;
+template class BasicBufferedTextBuilder<char>;
 
 }  // namespace sparlin

@@ -1,4 +1,4 @@
-// A TextBuilder that is fed in blocks: the rewriting passes add many short
+// A text builder that is fed in blocks: the rewriting passes add many short
 // pieces (a line, its line break), which are gathered here and handed to the
 // builder a block at a time, so that no piece needs a string of its own.
 #pragma once
@@ -10,24 +10,34 @@
 
 namespace sparlin {
 
-class BufferedTextBuilder {
+template <typename Char>
+class BasicBufferedTextBuilder {
  public:
-  explicit BufferedTextBuilder(const TextBuilderLimits& limits = {});
+  using String = typename BasicTextBuilder<Char>::String;
+  using View = typename BasicTextBuilder<Char>::View;
 
-  void Append(UStringView piece);
+  explicit BasicBufferedTextBuilder(const TextBuilderLimits& limits = {});
+
+  void Append(View piece);
   // Room for about `units` code units in all (see TextBuilder::Reserve).
   void Reserve(size_t units) { builder_.Reserve(units); }
   // Code units added so far.
   size_t Size() const { return size_; }
   // The whole text; nothing when the builder could not hold it.
-  std::optional<UString> Finish();
+  std::optional<String> Finish();
 
  private:
   void Flush();
 
-  TextBuilder builder_;
-  UString pending_;
+  BasicTextBuilder<Char> builder_;
+  String pending_;
   size_t size_ = 0;
 };
+
+using BufferedTextBuilder = BasicBufferedTextBuilder<char16_t>;
+using BufferedByteTextBuilder = BasicBufferedTextBuilder<char>;
+
+extern template class BasicBufferedTextBuilder<char16_t>;
+extern template class BasicBufferedTextBuilder<char>;
 
 }  // namespace sparlin

@@ -6,7 +6,8 @@
 
 namespace sparlin {
 
-void TextBuilder::Append(UStringView text, int64_t count) {
+template <typename Char>
+void BasicTextBuilder<Char>::Append(View text, int64_t count) {
   if (count <= 0 || count > static_cast<int64_t>(text.size())) count = static_cast<int64_t>(text.size());
   if (count == 0) return;
   int64_t length = static_cast<int64_t>(text_.size());
@@ -32,7 +33,8 @@ void TextBuilder::Append(UStringView text, int64_t count) {
   capacity_ = capacity;
 }
 
-void TextBuilder::Reserve(size_t units) {
+template <typename Char>
+void BasicTextBuilder<Char>::Reserve(size_t units) {
   try {
     text_.reserve(units);
   } catch (const std::bad_alloc&) {
@@ -40,5 +42,8 @@ void TextBuilder::Reserve(size_t units) {
   } catch (const std::length_error&) {
   }
 }
+
+template class BasicTextBuilder<char16_t>;
+template class BasicTextBuilder<char>;
 
 }  // namespace sparlin

@@ -1,12 +1,16 @@
-// An append-only UTF-16 text buffer for the rewriting passes. It accounts for
-// its block as a 32-bit length followed by the code units: the block starts
-// at 20484 bytes and grows to round(needed * 1.28 + 4.0) bytes when an append
+// An append-only text buffer for the rewriting passes. It accounts for its
+// block as a 32-bit length followed by UTF-16 code units: the block starts at
+// 20484 bytes and grows to round(needed * 1.28 + 4.0) bytes when an append
 // does not fit, and the text may not pass 2^31 - 1 code units. An append that
 // breaks either limit fails the builder, which the passes report.
+// The UTF-16 builder stores code units; the byte builder stores ASCII text,
+// one byte per code unit, so that both account alike for the same text.
 #pragma once
 
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <string_view>
 
 #include "text/ustring.h"
 
@@ -19,23 +23,27 @@ struct TextBuilderLimits {
   int64_t max_block_bytes = 0;                               // 0: no limit
 };
 
-class TextBuilder {
+template <typename Char>
+class BasicTextBuilder {
  public:
-  explicit TextBuilder(const TextBuilderLimits& limits = {}) : limits_(limits) {}
-  TextBuilder(const TextBuilder&) = delete;
-  TextBuilder& operator=(const TextBuilder&) = delete;
+  using String = std::basic_string<Char>;
+  using View = std::basic_string_view<Char>;
+
+  explicit BasicTextBuilder(const TextBuilderLimits& limits = {}) : limits_(limits) {}
+  BasicTextBuilder(const BasicTextBuilder&) = delete;
+  BasicTextBuilder& operator=(const BasicTextBuilder&) = delete;
 
   // Appends the first `count` code units of `text` (all of it when count <= 0).
   // An append that would pass the length limit, or whose growth fails, leaves
   // the buffer as it was and marks the builder as failed.
-  void Append(UStringView text, int64_t count = 0);
+  void Append(View text, int64_t count = 0);
   // Room for `units` code units made at once, so that a pass that knows about
   // how long its text gets does not move it while it grows. Changes nothing
   // that the growth rule accounts for.
   void Reserve(size_t units);
   // The stored text, copied or taken out (the builder is then empty).
-  UString Text() const { return text_; }
-  UString TakeText() { return std::move(text_); }
+  String Text() const { return text_; }
+  String TakeText() { return std::move(text_); }
 
   // True once an append could not be stored; the caller then fails its pass.
   bool Failed() const { return failed_; }
@@ -45,9 +53,15 @@ class TextBuilder {
 
  private:
   TextBuilderLimits limits_;
-  UString text_;
+  String text_;
   int64_t capacity_ = 20484;
   bool failed_ = false;
 };
+
+using TextBuilder = BasicTextBuilder<char16_t>;
+using ByteTextBuilder = BasicTextBuilder<char>;
+
+extern template class BasicTextBuilder<char16_t>;
+extern template class BasicTextBuilder<char>;
 
 }  // namespace sparlin
