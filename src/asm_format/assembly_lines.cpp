@@ -1,17 +1,54 @@
 #include "asm_format/assembly_lines.h"
 
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "text/text_ops.h"
 
 namespace sparlin {
 
-bool IsEntryLabelLine(UStringView line) {
-  return StartsWith(line, u"PureBasicStart") || StartsWith(line, u"_DLLEntryPoint");
+namespace {
+
+// The markers are ASCII: a line of either width compares code by code.
+template <typename Char, typename MarkerChar>
+bool BeginsWith(std::basic_string_view<Char> line, std::basic_string_view<MarkerChar> marker) {
+  if (line.size() < marker.size()) return false;
+  for (size_t i = 0; i < marker.size(); ++i) {
+    if (line[i] != static_cast<Char>(marker[i])) return false;
+  }
+  return true;
 }
 
-bool IsFormatLine(UStringView line) { return StartsWith(line, u"format"); }
-bool IsFormatLine64Bit(UStringView line) { return IsFormatLine(line) && Contains(line, u" MS64"); }
-bool IsDataSectionLine(UStringView line) { return StartsWith(line, u"section '.data'"); }
-bool IsCommentLine(UStringView line) { return StartsWith(line, u";"); }
+template <typename Char>
+bool EntryLabel(std::basic_string_view<Char> line) {
+  return BeginsWith(line, std::string_view("PureBasicStart")) || BeginsWith(line, std::string_view("_DLLEntryPoint"));
+}
+
+template <typename Char>
+bool FormatLine64Bit(std::basic_string_view<Char> line) {
+  if (!BeginsWith(line, std::string_view("format"))) return false;
+  for (size_t at = 0; at + 5 <= line.size(); ++at) {
+    if (BeginsWith(line.substr(at), std::string_view(" MS64"))) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IsEntryLabelLine(UStringView line) { return EntryLabel(line); }
+bool IsEntryLabelLine(std::string_view line) { return EntryLabel(line); }
+bool IsFormatLine(UStringView line) { return BeginsWith(line, std::string_view("format")); }
+bool IsFormatLine(std::string_view line) { return BeginsWith(line, std::string_view("format")); }
+bool IsFormatLine64Bit(UStringView line) { return FormatLine64Bit(line); }
+bool IsFormatLine64Bit(std::string_view line) { return FormatLine64Bit(line); }
+bool IsDataSectionLine(UStringView line) { return BeginsWith(line, std::string_view("section '.data'")); }
+bool IsDataSectionLine(std::string_view line) { return BeginsWith(line, std::string_view("section '.data'")); }
+bool IsCommentLine(UStringView line) { return !line.empty() && line[0] == u';'; }
+bool IsCommentLine(std::string_view line) { return !line.empty() && line[0] == ';'; }
 
 UString HeaderLibraryName(UStringView line) {
   UString word = TrimBlanks(StringField(line, 2, u' '));
@@ -22,7 +59,8 @@ UString HeaderLibraryName(UStringView line) {
   return word;
 }
 
-bool IsExternLine(UStringView line) { return StartsWith(line, u"extrn "); }
+bool IsExternLine(UStringView line) { return BeginsWith(line, std::string_view("extrn ")); }
+bool IsExternLine(std::string_view line) { return BeginsWith(line, std::string_view("extrn ")); }
 
 UString ExternalFunctionName(UStringView line) {
   UString name = StringField(line, 2, u' ');
@@ -34,11 +72,15 @@ UString ExternalFunctionName(UStringView line) {
 }
 
 
-bool SectionTracker::Inside(UStringView line) {
-  if (state_ == State::kNotYet && StartsWith(line, start_)) state_ = State::kInside;
-  if (state_ == State::kInside && StartsWith(line, end_)) state_ = State::kPassed;
+template <typename Char>
+bool SectionTracker::Next(std::basic_string_view<Char> line) {
+  if (state_ == State::kNotYet && BeginsWith(line, start_)) state_ = State::kInside;
+  if (state_ == State::kInside && BeginsWith(line, end_)) state_ = State::kPassed;
   return state_ == State::kInside;
 }
+
+bool SectionTracker::Inside(UStringView line) { return Next(line); }
+bool SectionTracker::Inside(std::string_view line) { return Next(line); }
 
 namespace {
 
@@ -77,12 +119,45 @@ UString DecodeCompilerFileText(std::string_view bytes) {
   return DecodeUtf8(bytes);
 }
 
+void DecodeAssemblyText(std::string_view bytes, AssemblyText& out) {
+  out.text = DecodeCompilerFileText(bytes);
+  out.lines = SplitLineViews(out.text);
+}
+
 bool ReadAssemblyText(platform::FileSystem& files, UStringView path, AssemblyText& out) {
   std::string bytes;
   if (!files.ReadWholeFile(path, bytes)) return false;
-  out.text = DecodeCompilerFileText(bytes);
-  out.lines = SplitLineViews(out.text);
+  DecodeAssemblyText(bytes, out);
   return true;
+}
+
+bool IsAsciiText(std::string_view bytes) {
+  // Eight bytes at a time: any high bit is a byte past ASCII.
+  uint64_t high = 0;
+  size_t i = 0;
+  for (; i + 32 <= bytes.size(); i += 32) {
+    uint64_t words[4];
+    std::memcpy(words, bytes.data() + i, sizeof words);
+    high |= words[0] | words[1] | words[2] | words[3];
+    if ((i & 0xFFFF) == 0 && (high & 0x8080808080808080ull) != 0) return false;
+  }
+  for (; i < bytes.size(); ++i) high |= static_cast<unsigned char>(bytes[i]);
+  return (high & 0x8080808080808080ull) == 0;
+}
+
+size_t NextAsciiLineBreak(std::string_view text, size_t i) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  while (i + 16 <= text.size()) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+    int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    if (mask != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+    i += 16;
+  }
+#endif
+  while (i < text.size() && text[i] != '\r' && text[i] != '\n') ++i;
+  return i;
 }
 
 }  // namespace sparlin

@@ -1,6 +1,7 @@
 // The shapes of the lines of the compiler's commented assembly that the
 // assembly stage and pruning rely on, and reading such a file into lines.
-// Line tests are case-sensitive prefix tests on the line as given.
+// Line tests are case-sensitive prefix tests on the line as given, in UTF-16
+// or, for a file of ASCII characters, in bytes.
 #pragma once
 
 #include <optional>
@@ -15,12 +16,17 @@ namespace sparlin {
 // The program's entry label: "PureBasicStart" (executables) or
 // "_DLLEntryPoint" (DLLs).
 bool IsEntryLabelLine(UStringView line);
+bool IsEntryLabelLine(std::string_view line);
 // "format MS COFF" / "format MS64 COFF": ends the header comments.
 bool IsFormatLine(UStringView line);
+bool IsFormatLine(std::string_view line);
 bool IsFormatLine64Bit(UStringView line);
+bool IsFormatLine64Bit(std::string_view line);
 // "section '.data'": the end of the code section.
 bool IsDataSectionLine(UStringView line);
+bool IsDataSectionLine(std::string_view line);
 bool IsCommentLine(UStringView line);
+bool IsCommentLine(std::string_view line);
 
 // The runtime library that a header comment names ("; Gadget"), or empty:
 // its second word, unless that is the banner, copyright, a ":System"-style
@@ -29,6 +35,7 @@ UString HeaderLibraryName(UStringView line);
 
 // "extrn " lines declare external symbols.
 bool IsExternLine(UStringView line);
+bool IsExternLine(std::string_view line);
 // The declared name without decoration: leading "_" and any "@" argument size.
 UString ExternalFunctionName(UStringView line);
 
@@ -41,8 +48,11 @@ class SectionTracker {
   SectionTracker(UStringView start, UStringView end) : start_(start), end_(end) {}
   // Takes the next line; true while it lies inside the section.
   bool Inside(UStringView line);
+  bool Inside(std::string_view line);
 
  private:
+  template <typename Char>
+  bool Next(std::basic_string_view<Char> line);
   enum class State { kNotYet, kInside, kPassed };
   UStringView start_, end_;
   State state_ = State::kNotYet;
@@ -75,5 +85,27 @@ struct AssemblyText {
 };
 // Reads the file at `path` into `out`; false when it cannot be read.
 bool ReadAssemblyText(platform::FileSystem& files, UStringView path, AssemblyText& out);
+// The lines of the decoded text of `bytes` (a byte-order mark skipped).
+void DecodeAssemblyText(std::string_view bytes, AssemblyText& out);
+
+// Every byte is ASCII: the text can then be rewritten as bytes, one byte to a
+// character, and gives the same lines and the same file as its UTF-16 text.
+bool IsAsciiText(std::string_view bytes);
+
+// The position of the next "\r" or "\n" at or after `from`; the size without one.
+size_t NextAsciiLineBreak(std::string_view text, size_t from);
+
+// Calls line(view) for every line of an ASCII text, line breaks removed,
+// split as the UTF-16 text's lines are.
+template <typename Line>
+void ForEachAsciiLine(std::string_view text, Line&& line) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = NextAsciiLineBreak(text, start);
+    line(text.substr(start, end - start));
+    if (end == text.size()) break;
+    start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+  }
+}
 
 }  // namespace sparlin

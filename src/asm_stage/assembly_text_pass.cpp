@@ -1,6 +1,8 @@
 #include "asm_stage/assembly_text_pass.h"
 
 #include <algorithm>
+#include <optional>
+#include <type_traits>
 
 #include "asm_format/assembly_lines.h"
 #include "asm_format/data_word_line.h"
@@ -10,44 +12,82 @@
 namespace sparlin {
 namespace {
 
-using namespace std::string_view_literals;
+// The rules' own pieces of text, at the width of the text.
+template <typename Char>
+struct Pieces;
+template <>
+struct Pieces<char16_t> {
+  static constexpr UStringView kLineBreak = u"\r\n";
+  static constexpr UStringView kNop = u"  NOP\r\n";
+  static UStringView Wide(UStringView line) { return line; }
+  static UString Narrow(UString text) { return text; }
+};
+template <>
+struct Pieces<char> {
+  static constexpr std::string_view kLineBreak = "\r\n";
+  static constexpr std::string_view kNop = "  NOP\r\n";
+  static UString Wide(std::string_view line) { return UString(line.begin(), line.end()); }
+  static std::string Narrow(const UString& text) { return EncodeUtf8(text); }
+};
 
-// One run of the line rules over one file. Each rule is a member below,
-// applied in the order Run lists them.
+template <typename Char>
+std::basic_string_view<Char> TrimTrailingBlanks(std::basic_string_view<Char> text) {
+  size_t end = text.find_last_not_of(Char(' '));
+  return end == std::basic_string_view<Char>::npos ? std::basic_string_view<Char>() : text.substr(0, end + 1);
+}
+
+template <typename Char>
+std::basic_string_view<Char> TrimBlanks(std::basic_string_view<Char> text) {
+  size_t first = text.find_first_not_of(Char(' '));
+  if (first == std::basic_string_view<Char>::npos) return {};
+  return text.substr(first, text.find_last_not_of(Char(' ')) - first + 1);
+}
+
+// One run of the line rules over one file, in UTF-16 or in ASCII bytes. Each
+// rule is a member below, applied in the order Line lists them.
+template <typename Char>
 class AssemblyTextPass {
  public:
+  using String = std::basic_string<Char>;
+  using View = std::basic_string_view<Char>;
+  using Result = std::conditional_t<sizeof(Char) == 1, AsciiAsmPassResult, AsmPassResult>;
+
   AssemblyTextPass(const AsmPassOptions& options, UStringView source_folder, AsmValues& assembly,
                    const TextBuilderLimits& limits)
       : options_(options),
         source_folder_(source_folder),
+        folder_in_text_(Pieces<Char>::Narrow(UString(source_folder))),
         assembly_(assembly),
         output_(limits),
         empty_count_(options.empty_lines),
         nop_count_(options.nop_lines) {}
 
+  // The new text is at most the lines, their breaks and what is inserted.
+  void Reserve(size_t line_count, size_t line_units) {
+    size_t units =
+        line_units + line_count * (2 + static_cast<size_t>(empty_count_) + 7 * static_cast<size_t>(nop_count_));
+    output_.Reserve(sizeof(Char) == 1 ? PrunableTextCapacity(units) : units);
+  }
+
   // Each line is a view of the input until a rule rewrites it; then it views
   // `rewritten_`.
-  AsmPassResult Run(const std::vector<UStringView>& lines, const std::function<void()>& release_input) {
-    // The new text is at most the lines, their breaks and what is inserted.
-    size_t units = lines.size() * (2 + static_cast<size_t>(empty_count_) + 7 * static_cast<size_t>(nop_count_));
-    for (UStringView line : lines) units += line.size();
-    output_.Reserve(units);
-    for (UStringView raw : lines) {
-      UStringView line = TrimTrailingBlanksView(raw);
-      if (KeepEntryLabel(line) || DropEmptyLine(line)) continue;
-      NoteFormatLine(line);
-      if (DropComment(line)) continue;
-      RemoveSourceFolder(line);
-      CollectHeaderLibrary(line);
-      UpdateInsertedLines(line);
-      CollectExternalFunction(line);
-      output_.Append(line);
-      output_.Append(u"\r\n"sv);
-      output_.Append(empty_insert_);
-      output_.Append(nop_insert_);
-    }
-    if (release_input) release_input();
-    std::optional<UString> text = output_.Finish();
+  void Line(View raw) {
+    View line = TrimTrailingBlanks(raw);
+    if (KeepEntryLabel(line) || DropEmptyLine(line)) return;
+    NoteFormatLine(line);
+    if (DropComment(line)) return;
+    RemoveSourceFolder(line);
+    CollectHeaderLibrary(line);
+    UpdateInsertedLines(line);
+    CollectExternalFunction(line);
+    output_.Append(line);
+    output_.Append(Pieces<Char>::kLineBreak);
+    output_.Append(empty_insert_);
+    output_.Append(nop_insert_);
+  }
+
+  Result Finish() {
+    std::optional<String> text = output_.Finish();
     result_.failed = !text;
     if (text) result_.text = std::move(*text);
     return std::move(result_);
@@ -55,28 +95,28 @@ class AssemblyTextPass {
 
  private:
   // The entry label is written as it is and gets no inserted lines.
-  bool KeepEntryLabel(UStringView line) {
+  bool KeepEntryLabel(View line) {
     if (assembly_.EntryLabelSeen || !IsEntryLabelLine(line)) return false;
     assembly_.EntryLabelSeen = true;
     output_.Append(line);
-    output_.Append(u"\r\n"sv);
+    output_.Append(Pieces<Char>::kLineBreak);
     return true;
   }
 
-  bool DropEmptyLine(UStringView line) {
+  bool DropEmptyLine(View line) {
     if (!options_.remove_empty || !line.empty()) return false;
     ++result_.empty_lines_removed;
     return true;
   }
 
-  void NoteFormatLine(UStringView line) {
+  void NoteFormatLine(View line) {
     if (!IsFormatLine(line)) return;
     assembly_.Is64Bit = IsFormatLine64Bit(line) ? 1 : 0;
     format_seen_ = true;
   }
 
   // Header comments above the format line carry the library names; they stay.
-  bool DropComment(UStringView line) {
+  bool DropComment(View line) {
     if (!options_.remove_comments || !format_seen_ || !IsCommentLine(line)) return false;
     ++result_.comments_removed;
     return true;
@@ -84,35 +124,41 @@ class AssemblyTextPass {
 
   // The source folder goes from paths, and from static strings, where it is
   // spelled as character codes.
-  void RemoveSourceFolder(UStringView& line) {
+  void RemoveSourceFolder(View& line) {
     if (!options_.remove_absolute_paths) return;
-    if (format_seen_ && !source_folder_.empty() && Contains(line, source_folder_)) {
-      rewritten_ = ReplaceAllNoCase(line, source_folder_, u"");
-      line = rewritten_;
+    if (format_seen_ && !source_folder_.empty() && line.find(folder_in_text_) != View::npos) {
+      Rewrite(line, ReplaceAllNoCase(Pieces<Char>::Wide(line), source_folder_, u""));
       ++result_.paths_removed;
     }
     if (!static_strings_.Inside(line)) return;
-    UStringView trimmed = TrimBlanksView(line);
+    View trimmed = TrimBlanks(line);
     if (trimmed.empty()) return;
-    UString stripped = StripFolderFromDataWordLine(trimmed, source_folder_);
+    UString stripped = StripFolderFromDataWordLine(Pieces<Char>::Wide(trimmed), source_folder_);
     if (stripped.empty()) return;
-    rewritten_ = std::move(stripped);
+    Rewrite(line, stripped);
+  }
+
+  void Rewrite(View& line, const UString& text) {
+    rewritten_ = Pieces<Char>::Narrow(text);
+    if constexpr (sizeof(Char) == 1) {
+      for (char16_t c : text) result_.ascii = result_.ascii && c < 0x80;
+    }
     line = rewritten_;
   }
 
-  void CollectHeaderLibrary(UStringView line) {
+  void CollectHeaderLibrary(View line) {
     if (!options_.remove_uncalled || format_seen_ || !IsCommentLine(line)) return;
-    UString name = HeaderLibraryName(line);
+    UString name = HeaderLibraryName(Pieces<Char>::Wide(line));
     if (!name.empty()) assembly_.ImportedLibraries.push_back(name);
   }
 
   // Insertion runs from the line after the entry label up to the line before
   // the data section; the assembler reads a lone "\r" as a line end.
-  void UpdateInsertedLines(UStringView line) {
+  void UpdateInsertedLines(View line) {
     if (!assembly_.EntryLabelSeen) return;
     bool data_section = IsDataSectionLine(line);
     if (empty_count_ != 0) {
-      if (empty_insert_.empty()) empty_insert_.assign(static_cast<size_t>(empty_count_), u'\r');
+      if (empty_insert_.empty()) empty_insert_.assign(static_cast<size_t>(empty_count_), Char('\r'));
       if (data_section) {
         empty_insert_.clear();
         empty_count_ = 0;
@@ -120,7 +166,7 @@ class AssemblyTextPass {
     }
     if (nop_count_ != 0) {
       if (nop_insert_.empty()) {
-        for (int i = 0; i < nop_count_; ++i) nop_insert_ += u"  NOP\r\n";
+        for (int i = 0; i < nop_count_; ++i) nop_insert_ += Pieces<Char>::kNop;
       }
       if (data_section) {
         nop_insert_.clear();
@@ -130,9 +176,9 @@ class AssemblyTextPass {
   }
 
   // Declared functions that are not the runtime's own: the Windows API.
-  void CollectExternalFunction(UStringView line) {
+  void CollectExternalFunction(View line) {
     if (!IsExternLine(line)) return;
-    UString name = ExternalFunctionName(line);
+    UString name = ExternalFunctionName(Pieces<Char>::Wide(line));
     if (name.empty() || StartsWith(name, u"PB_") || StartsWith(name, u"SYS_")) return;
     result_.called_functions += u"\t\t" + name + u"\r\n";
     ++result_.called_function_count;
@@ -140,19 +186,22 @@ class AssemblyTextPass {
 
   const AsmPassOptions& options_;
   UStringView source_folder_;
+  String folder_in_text_;  // the source folder as the text spells it
   AsmValues& assembly_;
-  BufferedTextBuilder output_;
-  AsmPassResult result_;
-  UString rewritten_;
+  BasicBufferedTextBuilder<Char> output_;
+  Result result_;
+  String rewritten_;
   bool format_seen_ = false;
   SectionTracker static_strings_ = StaticStringSection();
   int empty_count_;
   int nop_count_;
-  UString empty_insert_;
-  UString nop_insert_;
+  String empty_insert_;
+  String nop_insert_;
 };
 
 }  // namespace
+
+size_t PrunableTextCapacity(size_t size) { return size + size / 16 + 64; }
 
 AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
   AsmPassOptions options;
@@ -168,7 +217,28 @@ AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
 AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
                                   const TextBuilderLimits& limits, const std::function<void()>& release_input) {
-  return AssemblyTextPass(options, source_folder, assembly, limits).Run(lines, release_input);
+  AssemblyTextPass<char16_t> pass(options, source_folder, assembly, limits);
+  size_t units = 0;
+  for (UStringView line : lines) units += line.size();
+  pass.Reserve(lines.size(), units);
+  for (UStringView line : lines) pass.Line(line);
+  if (release_input) release_input();
+  return pass.Finish();
+}
+
+AsciiAsmPassResult RewriteAsciiAssemblyText(std::string_view ascii_text, const AsmPassOptions& options,
+                                            UStringView source_folder, AsmValues& assembly,
+                                            const TextBuilderLimits& limits) {
+  AssemblyTextPass<char> pass(options, source_folder, assembly, limits);
+  // Lines that end in "\r\n" keep their size; lines are counted only when
+  // lines are inserted behind each.
+  size_t lines = 0;
+  if (options.empty_lines != 0 || options.nop_lines != 0) {
+    for (char c : ascii_text) lines += (c == '\n');
+  }
+  pass.Reserve(lines, ascii_text.size());
+  ForEachAsciiLine(ascii_text, [&pass](std::string_view line) { pass.Line(line); });
+  return pass.Finish();
 }
 
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
@@ -178,13 +248,13 @@ AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPa
                              limits);
 }
 
-UString AsmCountsSummary(const AsmPassResult& result) {
+UString AsmCountsSummary(const AsmPassCounts& result) {
   return u"\t\u00B7  Empty Lines Removed: " + ToDecimal(result.empty_lines_removed) + u"\r\n\r\n" +
          u"\t\u00B7  Comments Removed: " + ToDecimal(result.comments_removed) + u"\r\n\r\n" +
          u"\t\u00B7  Absolute Paths Removed: " + ToDecimal(result.paths_removed) + u"\r\n";
 }
 
-UString CalledFunctionsSummary(const AsmPassResult& result) {
+UString CalledFunctionsSummary(const AsmPassCounts& result) {
   return u"\t\u00B7  Called WinAPI Functions: " + ToDecimal(result.called_function_count) + u"\r\n\r\n" +
          result.called_functions;
 }

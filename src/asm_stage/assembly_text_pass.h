@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/build_host.h"
@@ -28,8 +30,7 @@ struct AsmPassOptions {
 // field is read only when its checkbox is on.
 AsmPassOptions ReadAsmPassOptions(BuildHost& host);
 
-struct AsmPassResult {
-  UString text;  // every kept line followed by "\r\n" and its inserted lines
+struct AsmPassCounts {
   int64_t empty_lines_removed = 0;
   int64_t comments_removed = 0;
   int64_t paths_removed = 0;
@@ -37,6 +38,22 @@ struct AsmPassResult {
   int64_t called_function_count = 0;
   bool failed = false;  // the output no longer fit in memory; text is incomplete
 };
+
+struct AsmPassResult : AsmPassCounts {
+  UString text;  // every kept line followed by "\r\n" and its inserted lines
+};
+
+// The pass over a file of ASCII characters, held as bytes.
+struct AsciiAsmPassResult : AsmPassCounts {
+  std::string text;  // as above, UTF-8 encoded
+  // Every byte of the text is ASCII; a rewritten line may have brought in
+  // others (a source folder outside ASCII in a static string).
+  bool ascii = true;
+};
+
+// Room the text of an ASCII pass keeps behind its end, so that pruning can
+// comment out lines, and the stage end the file, where the text stands.
+size_t PrunableTextCapacity(size_t size);
 
 // Rewrites the file's lines (line breaks already removed). `source_folder` is
 // the folder part of the source path. Updates `assembly`: EntryLabelSeen,
@@ -52,10 +69,16 @@ AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const A
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
                                   const TextBuilderLimits& limits = {});
+// The same rewrite of an ASCII text (line breaks included), line by line as
+// it stands; the limits count one byte as one code unit, as they are for
+// ASCII text.
+AsciiAsmPassResult RewriteAsciiAssemblyText(std::string_view ascii_text, const AsmPassOptions& options,
+                                            UStringView source_folder, AsmValues& assembly,
+                                            const TextBuilderLimits& limits = {});
 
 // The three summary items of the pass, as appended to the run log.
-UString AsmCountsSummary(const AsmPassResult& result);
-UString CalledFunctionsSummary(const AsmPassResult& result);
+UString AsmCountsSummary(const AsmPassCounts& result);
+UString CalledFunctionsSummary(const AsmPassCounts& result);
 UString ImportedLibrariesSummary(const std::vector<UString>& libraries);
 
 // Ascending by UTF-16 code units, case-sensitive, stable.

@@ -1,6 +1,7 @@
 #include "pruning/image_plugins.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "pruning/anchor_scan.h"
 #include "text/text_ops.h"
@@ -56,22 +57,27 @@ class ProbeScan {
  public:
   void Add(const UString& probe, bool ignore_case) { probes_.push_back({probe, ignore_case, false}); }
 
-  void Run(UStringView text) {
-    ForEachOf(text, u'"', u'4', [&](size_t at) {
-      if (text[at] == u'"') {
+  template <typename Char>
+  void Run(std::basic_string_view<Char> text) {
+    ForEachOf(text, Char('"'), Char('4'), [&](size_t at) {
+      if (text[at] == '"') {
         for (Probe& probe : probes_) {
           if (probe.found || !probe.ignore_case || at + 1 < probe.text.size()) continue;
           size_t start = at + 1 - probe.text.size();
           bool same = true;
-          for (size_t i = 0; i < probe.text.size() && same; ++i) same = ToLowerChar(text[start + i]) == probe.text[i];
+          for (size_t i = 0; i < probe.text.size() && same; ++i) {
+            same = ToLowerChar(static_cast<char16_t>(static_cast<std::make_unsigned_t<Char>>(text[start + i]))) ==
+                   probe.text[i];
+          }
           probe.found = same;
         }
         return;
       }
-      if (text.size() - at < 3 || text[at + 1] != u'6' || text[at + 2] != u',') return;
+      if (text.size() - at < 3 || text[at + 1] != '6' || text[at + 2] != ',') return;
       for (Probe& probe : probes_) {
-        if (probe.found || probe.ignore_case) continue;
-        probe.found = text.size() - at >= probe.text.size() && text.compare(at, probe.text.size(), probe.text) == 0;
+        if (probe.found || probe.ignore_case || text.size() - at < probe.text.size()) continue;
+        probe.found = std::equal(probe.text.begin(), probe.text.end(), text.begin() + at,
+                                 [](char16_t a, Char b) { return a == static_cast<std::make_unsigned_t<Char>>(b); });
       }
     });
   }
@@ -87,10 +93,9 @@ class ProbeScan {
   std::vector<Probe> probes_;
 };
 
-}  // namespace
-
-PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
-                               const std::function<void(const UString&)>& log) {
+template <typename Char>
+PluginGuard DetectIn(const std::vector<UString>& libraries, std::basic_string_view<Char> text, bool remove_by_extension,
+                     const std::function<void(const UString&)>& log) {
   PluginGuard guard;
   const auto& plugins = ImagePlugins();
   for (size_t i = 0; i < plugins.size(); ++i) {
@@ -132,6 +137,18 @@ PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringVie
     }
   }
   return guard;
+}
+
+}  // namespace
+
+PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
+                               const std::function<void(const UString&)>& log) {
+  return DetectIn(libraries, text, remove_by_extension, log);
+}
+
+PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, std::string_view ascii_text,
+                               bool remove_by_extension, const std::function<void(const UString&)>& log) {
+  return DetectIn(libraries, ascii_text, remove_by_extension, log);
 }
 
 }  // namespace sparlin

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "text/ustring.h"
@@ -44,5 +45,7 @@ std::array<UString, 4> PluginProbes(UStringView extension);
 // are looked for in one pass over the text.
 PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
                                const std::function<void(const UString&)>& log);
+PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, std::string_view ascii_text,
+                               bool remove_by_extension, const std::function<void(const UString&)>& log);
 
 }  // namespace sparlin

@@ -1,5 +1,6 @@
 #include "pruning/library_files.h"
 
+#include "pruning/anchor_scan.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -76,30 +77,41 @@ std::vector<UString> LibraryFunctionNames(std::string_view bytes, const Declared
   return names;
 }
 
-DeclaredRuntimeNames::DeclaredRuntimeNames(UStringView text, bool is_64_bit) {
-  constexpr UStringView kExtrn = u"extrn ";
-  for (size_t at = text.find(kExtrn); at != UStringView::npos; at = text.find(kExtrn, at + 1)) {
-    UStringView rest = text.substr(at + kExtrn.size());
-    UStringView line = rest.substr(0, rest.find(u"\r\n"));
+DeclaredRuntimeNames::DeclaredRuntimeNames(UStringView text, bool is_64_bit) { Read(text, is_64_bit); }
+DeclaredRuntimeNames::DeclaredRuntimeNames(std::string_view ascii_text, bool is_64_bit) { Read(ascii_text, is_64_bit); }
+
+template <typename Char>
+void DeclaredRuntimeNames::Read(std::basic_string_view<Char> text, bool is_64_bit) {
+  static constexpr Char kExtrn[] = {'e', 'x', 't', 'r', 'n', ' '};
+  static constexpr Char kLineBreak[] = {'\r', '\n'};
+  const std::basic_string_view<Char> extrn(kExtrn, 6);
+  const std::basic_string_view<Char> line_break(kLineBreak, 2);
+  // "rn" is rarer in assembly than "ex".
+  ForEachOccurrence(text, extrn, 3, [&](size_t at) {
+    std::basic_string_view<Char> rest = text.substr(at + extrn.size());
+    std::basic_string_view<Char> line = rest.substr(0, rest.find(line_break));
     bool ends_line = line.size() < rest.size();
     if (is_64_bit) {
       if (ends_line) Add(line);  // "extrn PB_F\r\n"
-      continue;
+      return true;
     }
     if (ends_line) Add(line);  // "extrn PB_F\r\n" and "extrn _PB_F\r\n"
-    size_t decoration = line.find(u'@');
-    if (decoration != UStringView::npos) Add(line.substr(0, decoration));  // "extrn _PB_F@"
-  }
+    size_t decoration = line.find(Char('@'));
+    if (decoration != std::basic_string_view<Char>::npos) Add(line.substr(0, decoration));  // "extrn _PB_F@"
+    return true;
+  });
 }
 
-void DeclaredRuntimeNames::Add(UStringView symbol) {
-  if (StartsWith(symbol, u"_")) symbol.remove_prefix(1);
-  if (!StartsWith(symbol, u"PB_")) return;
+template <typename Char>
+void DeclaredRuntimeNames::Add(std::basic_string_view<Char> symbol) {
+  if (!symbol.empty() && symbol[0] == '_') symbol.remove_prefix(1);
+  if (symbol.size() < 3 || symbol[0] != 'P' || symbol[1] != 'B' || symbol[2] != '_') return;
   symbol.remove_prefix(3);
-  names_.insert(UString(symbol));
+  UString name(symbol.begin(), symbol.end());
   for (UStringView variant : {UStringView(u"_THREAD"), UStringView(u"_DOUBLE")}) {
-    if (EndsWith(symbol, variant)) names_.insert(UString(symbol.substr(0, symbol.size() - variant.size())));
+    if (EndsWith(name, variant)) names_.insert(name.substr(0, name.size() - variant.size()));
   }
+  names_.insert(std::move(name));
 }
 
 bool IsBareLibraryName(UStringView name) {

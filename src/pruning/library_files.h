@@ -25,10 +25,14 @@ class DeclaredRuntimeNames {
  public:
   DeclaredRuntimeNames() = default;
   DeclaredRuntimeNames(UStringView text, bool is_64_bit);
+  DeclaredRuntimeNames(std::string_view ascii_text, bool is_64_bit);
   bool Contains(UStringView name) const { return names_.count(UString(name)) != 0; }
 
  private:
-  void Add(UStringView symbol);
+  template <typename Char>
+  void Read(std::basic_string_view<Char> text, bool is_64_bit);
+  template <typename Char>
+  void Add(std::basic_string_view<Char> symbol);
   std::unordered_set<UString> names_;
 };
 

@@ -10,11 +10,13 @@
 namespace sparlin {
 namespace {
 
-bool GadgetStillNeeded(PrunedText& text) {
+template <typename Text>
+bool GadgetStillNeeded(Text& text) {
   return text.Declares(DeclarationCheck::kScintillaGadget) || text.Declares(DeclarationCheck::kOpenWindow);
 }
 
-bool ArraysStillNeeded(PrunedText& text) { return text.Declares(DeclarationCheck::kAllocateArray); }
+template <typename Text>
+bool ArraysStillNeeded(Text& text) { return text.Declares(DeclarationCheck::kAllocateArray); }
 
 // Only start-up and clean-up symbols can be the reason a library is linked in
 // without being used.
@@ -25,7 +27,8 @@ bool IsStartupLike(UStringView f) {
 
 // Whether the last symbol of a library must stay, as the rest of the program
 // still depends on what it sets up.
-bool MustKeepLastSymbol(UStringView f, PrunedText& text, const PluginGuard& guard) {
+template <typename Text>
+bool MustKeepLastSymbol(UStringView f, Text& text, const PluginGuard& guard) {
   if (f == u"PB_InitImageDecoder" && (guard.AnyDetected() || text.Declares(DeclarationCheck::kInitImage))) return true;
   if (EndsWith(f, u"ImageEncoder")) return true;
   if (f == u"PB_InitArray" && ArraysStillNeeded(text)) return true;
@@ -37,7 +40,8 @@ bool MustKeepLastSymbol(UStringView f, PrunedText& text, const PluginGuard& guar
 // The score of one symbol called once, in a library with two symbols left:
 // a start-up symbol, or a clean-up symbol behind "PB_EndFunctions:", adds 1
 // unless something else still needs what it does.
-int TwoSymbolScore(const UString& f, PrunedText& text, const PruningSettings& settings, const PluginGuard& guard) {
+template <typename Text>
+int TwoSymbolScore(const UString& f, Text& text, const PruningSettings& settings, const PluginGuard& guard) {
   int score = 0;
   if (StartsWith(f, u"PB_Init")) {
     score = 1;
@@ -57,9 +61,10 @@ int TwoSymbolScore(const UString& f, PrunedText& text, const PruningSettings& se
 }
 
 // One pruning run over one text.
+template <typename Char>
 class UncalledRemoval {
  public:
-  UncalledRemoval(std::vector<UString>& libraries, UString text, const PruningSettings& settings,
+  UncalledRemoval(std::vector<UString>& libraries, std::basic_string<Char> text, const PruningSettings& settings,
                   const PruningIo& io)
       : libraries_(libraries), text_(std::move(text), settings.is_64_bit), settings_(settings), io_(io) {}
 
@@ -85,7 +90,7 @@ class UncalledRemoval {
     io_.progress(66);
   }
 
-  PrunedText& text() { return text_; }
+  BasicPrunedText<Char>& text() { return text_; }
 
  private:
   // CallCount = references - 1 (the declaration); unreferenced symbols go.
@@ -191,7 +196,7 @@ class UncalledRemoval {
   }
 
   std::vector<UString>& libraries_;
-  PrunedText text_;
+  BasicPrunedText<Char> text_;
   const PruningSettings& settings_;
   const PruningIo& io_;
   LibraryTable table_;
@@ -212,24 +217,37 @@ void DropLibrary(UStringView library, UString& text, UString& removed_libraries_
 
 UString RemoveUncalledLibraries(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                 const PruningSettings& settings, const PruningIo& io) {
-  UncalledRemoval removal(libraries, std::move(text), settings, io);
+  UncalledRemoval<char16_t> removal(libraries, std::move(text), settings, io);
   removal.Run(library_folder);
   return removal.text().Take();
 }
 
 std::string RemoveUncalledLibrariesAsUtf8(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                           const PruningSettings& settings, const PruningIo& io) {
-  UncalledRemoval removal(libraries, std::move(text), settings, io);
+  UncalledRemoval<char16_t> removal(libraries, std::move(text), settings, io);
   removal.Run(library_folder);
   return removal.text().TakeUtf8();
 }
 
-std::string RemoveUncalledLibrariesAsUtf8(BuildContext& ctx, std::vector<UString>& libraries, UString text,
-                                          UStringView library_folder) {
+std::string RemoveUncalledLibrariesFromAscii(std::vector<UString>& libraries, std::string ascii_text,
+                                             UStringView library_folder, const PruningSettings& settings,
+                                             const PruningIo& io) {
+  UncalledRemoval<char> removal(libraries, std::move(ascii_text), settings, io);
+  removal.Run(library_folder);
+  return removal.text().TakeUtf8();
+}
+
+namespace {
+
+PruningSettings SettingsOf(BuildContext& ctx) {
   PruningSettings settings;
   settings.is_64_bit = ctx.state.assembly.Is64Bit != 0;
   settings.dpi_aware_switch = ctx.state.source.Switches.DpiAware;
   settings.remove_plugins_by_extension = ctx.OptionOn(Option::ImgPlugin);
+  return settings;
+}
+
+PruningIo IoOf(BuildContext& ctx) {
   PruningIo io;
   io.read_file = [&ctx](const UString& path, std::string& bytes) {
     int64_t size = ctx.files.FileSize(path);
@@ -238,7 +256,20 @@ std::string RemoveUncalledLibrariesAsUtf8(BuildContext& ctx, std::vector<UString
   io.log = [&ctx](const UString& item) { ctx.log.Append(item); };
   io.progress = [&ctx](int percent) { ctx.host.SetProgress(percent); };
   io.beep = [&ctx] { ctx.host.PlayTone(800, 50); };
-  return RemoveUncalledLibrariesAsUtf8(libraries, std::move(text), library_folder, settings, io);
+  return io;
+}
+
+}  // namespace
+
+std::string RemoveUncalledLibrariesAsUtf8(BuildContext& ctx, std::vector<UString>& libraries, UString text,
+                                          UStringView library_folder) {
+  return RemoveUncalledLibrariesAsUtf8(libraries, std::move(text), library_folder, SettingsOf(ctx), IoOf(ctx));
+}
+
+std::string RemoveUncalledLibrariesFromAscii(BuildContext& ctx, std::vector<UString>& libraries,
+                                             std::string ascii_text, UStringView library_folder) {
+  return RemoveUncalledLibrariesFromAscii(libraries, std::move(ascii_text), library_folder, SettingsOf(ctx),
+                                          IoOf(ctx));
 }
 
 }  // namespace sparlin

@@ -43,9 +43,17 @@ UString RemoveUncalledLibraries(std::vector<UString>& libraries, UString text, U
 std::string RemoveUncalledLibrariesAsUtf8(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                           const PruningSettings& settings, const PruningIo& io);
 
-// That with the build's settings, run log, progress bar and tone.
+// The same on a text of ASCII characters, held as bytes and edited where it
+// stands.
+std::string RemoveUncalledLibrariesFromAscii(std::vector<UString>& libraries, std::string ascii_text,
+                                             UStringView library_folder, const PruningSettings& settings,
+                                             const PruningIo& io);
+
+// Those with the build's settings, run log, progress bar and tone.
 std::string RemoveUncalledLibrariesAsUtf8(BuildContext& ctx, std::vector<UString>& libraries, UString text,
                                           UStringView library_folder);
+std::string RemoveUncalledLibrariesFromAscii(BuildContext& ctx, std::vector<UString>& libraries,
+                                             std::string ascii_text, UStringView library_folder);
 
 // Removes the first header line "; " + library + "\r\n" from `text`, lists the
 // library in `removed_libraries_text` and deletes it from `libraries`.

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "asm_format/assembly_lines.h"
 #include "asm_stage/asm_test_util.h"
 
 namespace sparlin {
@@ -286,6 +287,49 @@ TEST(AssemblyTextPassTest, RealAssemblyFiles) {
                                   u"KERNEL32"}));
   EXPECT_EQ(x86_assembly.Is64Bit, 0);
   EXPECT_TRUE(x86_assembly.EntryLabelSeen);
+}
+
+// The pass over ASCII bytes against the pass over UTF-16 lines: the same text,
+// counts, lists and values for every option set, folder and limit.
+TEST(AssemblyTextPassTest, TheAsciiPassEqualsTheUtf16Pass) {
+  std::vector<std::string> inputs = {kX64Excerpt, "a  \r\n\r\nb\rc\n\n  ; d \r\nformat MS64 COFF\r\n", "",
+                                     "PureBasicStart:\r\n\r\n  RET\r\n"};
+  for (const char* name : {"win-x64__pb570b3__DialogManager__PureBasic.asm", "win-x64__pb570b3__PureBasicIDE__PureBasic.asm",
+                           "win-x86__pb450a1__DialogManager__PureBasic4.50.asm"}) {
+    inputs.push_back(ReadCorpus(name));
+  }
+  AsmPassOptions inserting;
+  inserting.empty_lines = 2;
+  inserting.nop_lines = 1;
+  inserting.remove_uncalled = true;
+  struct Limit {
+    int64_t max_length;
+    int64_t max_block_bytes;
+  };
+  for (const std::string& input : inputs) {
+    ASSERT_TRUE(IsAsciiText(input));
+    for (const AsmPassOptions& options : {AsmPassOptions(), CreatedDefaults(), inserting}) {
+      for (UStringView folder : {UStringView(u"C:\\Src\\"), UStringView(u"C:\\\u00DCbung\\"), UStringView(u"")}) {
+        for (Limit limit : {Limit{INT32_MAX, 0}, Limit{40000, 0}, Limit{INT32_MAX, 60000}}) {
+          TextBuilderLimits limits{limit.max_length, limit.max_block_bytes};
+          AsmValues wide_values, ascii_values;
+          AsmPassResult wide = RewriteAssemblyText(LinesOf(input), options, folder, wide_values, limits);
+          AsciiAsmPassResult ascii = RewriteAsciiAssemblyText(input, options, folder, ascii_values, limits);
+          SCOPED_TRACE(input.substr(0, 40) + " / " + Utf8(folder) + " / " + std::to_string(limit.max_length));
+          EXPECT_EQ(ascii.failed, wide.failed);
+          if (!wide.failed) {
+            EXPECT_EQ(ascii.text, EncodeUtf8(wide.text));
+          }
+          EXPECT_TRUE(ascii.ascii);
+          EXPECT_EQ(AsmCountsSummary(ascii), AsmCountsSummary(wide));
+          EXPECT_EQ(CalledFunctionsSummary(ascii), CalledFunctionsSummary(wide));
+          EXPECT_EQ(ascii_values.ImportedLibraries, wide_values.ImportedLibraries);
+          EXPECT_EQ(ascii_values.Is64Bit, wide_values.Is64Bit);
+          EXPECT_EQ(ascii_values.EntryLabelSeen, wide_values.EntryLabelSeen);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

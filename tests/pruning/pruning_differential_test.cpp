@@ -4,6 +4,7 @@
 // progress points and beeps must be the same.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,7 +37,13 @@ struct Outcome {
   int beeps = 0;
 };
 
-Outcome Run(const Input& input, bool literal) {
+enum class Method { kLiteral, kFast, kAsciiBytes };
+
+bool IsAscii(UStringView text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; });
+}
+
+Outcome Run(const Input& input, Method method) {
   Outcome out;
   out.libraries = input.libraries;
   PruningIo io;
@@ -49,6 +56,12 @@ Outcome Run(const Input& input, bool literal) {
   io.log = [&](const UString& item) { out.log.push_back(item); };
   io.progress = [&](int percent) { out.progress.push_back(percent); };
   io.beep = [&] { ++out.beeps; };
+  if (method == Method::kAsciiBytes) {
+    out.utf8 = RemoveUncalledLibrariesFromAscii(out.libraries, EncodeUtf8(input.text), kFolder, input.settings, io);
+    out.text = DecodeUtf8(out.utf8);
+    return out;
+  }
+  bool literal = method == Method::kLiteral;
   out.text = literal ? oracle::LiteralRemoveUncalledLibraries(out.libraries, input.text, kFolder, input.settings, io)
                      : RemoveUncalledLibraries(out.libraries, input.text, kFolder, input.settings, io);
   if (!literal) {
@@ -72,15 +85,21 @@ std::string Difference(UStringView fast, UStringView literal) {
          "\nliteral: " + Utf8(literal.substr(from, 120));
 }
 
+// The UTF-16 method on every input, the byte method on the ASCII ones.
 void ExpectSame(const Input& input, const std::string& what) {
-  Outcome fast = Run(input, false);
-  Outcome literal = Run(input, true);
-  EXPECT_EQ(Difference(fast.text, literal.text), "") << what;
-  EXPECT_TRUE(fast.utf8 == EncodeUtf8(literal.text)) << what;
-  EXPECT_EQ(fast.log, literal.log) << what;
-  EXPECT_EQ(fast.libraries, literal.libraries) << what;
-  EXPECT_EQ(fast.progress, literal.progress) << what;
-  EXPECT_EQ(fast.beeps, literal.beeps) << what;
+  Outcome literal = Run(input, Method::kLiteral);
+  std::vector<Method> methods = {Method::kFast};
+  if (IsAscii(input.text)) methods.push_back(Method::kAsciiBytes);
+  for (Method method : methods) {
+    Outcome fast = Run(input, method);
+    std::string how = what + (method == Method::kFast ? " (UTF-16)" : " (ASCII bytes)");
+    EXPECT_EQ(Difference(fast.text, literal.text), "") << how;
+    EXPECT_TRUE(fast.utf8 == EncodeUtf8(literal.text)) << how;
+    EXPECT_EQ(fast.log, literal.log) << how;
+    EXPECT_EQ(fast.libraries, literal.libraries) << how;
+    EXPECT_EQ(fast.progress, literal.progress) << how;
+    EXPECT_EQ(fast.beeps, literal.beeps) << how;
+  }
 }
 
 Input FromGenerated(const testing::GeneratedAssembly& generated, bool is_64_bit) {
