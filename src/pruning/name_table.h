@@ -58,7 +58,13 @@ class BasicNameTable {
       hash = (hash ^ word) * kMultiplier;
       hash ^= hash >> 29;
     }
-    for (; i < name.size(); ++i) hash = (hash ^ static_cast<std::make_unsigned_t<Char>>(name[i])) * kMultiplier;
+    if (i < name.size()) {
+      // The last few characters as one word, the rest of it zero.
+      uint64_t word = 0;
+      std::memcpy(&word, name.data() + i, (name.size() - i) * sizeof(Char));
+      hash = (hash ^ word) * kMultiplier;
+      hash ^= hash >> 29;
+    }
     return hash ^ (hash >> 32);
   }
 

@@ -45,6 +45,55 @@ size_t RunEnd(std::basic_string_view<Char> text, size_t from) {
   return from;
 }
 
+// Calls on_hit(position) in increasing order for every "CA", "ex" and "; "
+// and every "PB_" followed by "E", "F" or "S": where a reference form, a
+// header line or a name that the removal steps look for may begin. Other
+// "PB_" names are many and of no concern, so they are turned down here.
+template <typename Char, typename OnHit>
+void ForEachReferenceAnchor(std::basic_string_view<Char> text, OnHit&& on_hit) {
+  const size_t n = text.size();
+  const Char* data = text.data();
+  size_t i = 0;
+#ifdef SPARLIN_ANCHOR_SSE2
+  using Lanes = AnchorLanes<Char>;
+  constexpr unsigned kCharMask = (1u << Lanes::kBitsPerChar) - 1;
+  const __m128i c = Lanes::Splat('C'), a = Lanes::Splat('A'), e = Lanes::Splat('e'), x = Lanes::Splat('x');
+  const __m128i semicolon = Lanes::Splat(';'), blank = Lanes::Splat(' ');
+  const __m128i p = Lanes::Splat('P'), b = Lanes::Splat('B'), underscore = Lanes::Splat('_');
+  const __m128i end = Lanes::Splat('E'), free = Lanes::Splat('F'), simple = Lanes::Splat('S');
+  for (; i + Lanes::kPerStep + 3 <= n; i += Lanes::kPerStep) {
+    __m128i at0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    __m128i at1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1));
+    __m128i any = _mm_and_si128(Lanes::Equal(at0, c), Lanes::Equal(at1, a));
+    any = _mm_or_si128(any, _mm_and_si128(Lanes::Equal(at0, e), Lanes::Equal(at1, x)));
+    any = _mm_or_si128(any, _mm_and_si128(Lanes::Equal(at0, semicolon), Lanes::Equal(at1, blank)));
+    __m128i pb = _mm_and_si128(Lanes::Equal(at0, p), Lanes::Equal(at1, b));
+    if (_mm_movemask_epi8(pb) != 0) {
+      __m128i at2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 2));
+      __m128i at3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 3));
+      __m128i fourth = _mm_or_si128(_mm_or_si128(Lanes::Equal(at3, end), Lanes::Equal(at3, free)),
+                                    Lanes::Equal(at3, simple));
+      any = _mm_or_si128(any, _mm_and_si128(pb, _mm_and_si128(Lanes::Equal(at2, underscore), fourth)));
+    }
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
+    while (mask != 0) {
+      unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
+      on_hit(i + bit / Lanes::kBitsPerChar);
+      mask &= ~(kCharMask << bit);
+    }
+  }
+#endif
+  for (; i + 1 < n; ++i) {
+    Char first = data[i], second = data[i + 1];
+    bool pb_name = first == 'P' && second == 'B' && n - i >= 4 && data[i + 2] == '_' &&
+                   (data[i + 3] == 'E' || data[i + 3] == 'F' || data[i + 3] == 'S');
+    if ((first == 'C' && second == 'A') || (first == 'e' && second == 'x') || (first == ';' && second == ' ') ||
+        pb_name) {
+      on_hit(i);
+    }
+  }
+}
+
 constexpr std::string_view kCheckNames[] = {"PB_ScintillaGadget", "PB_OpenWindow", "SYS_AllocateArray",
                                             "PB_InitImage", "PB_Runtime_AddInteger"};
 
@@ -92,15 +141,16 @@ BasicReferenceIndex<Char>::BasicReferenceIndex(View text, const std::vector<UStr
       references_(symbols.size(), 0),
       headers_(libraries.size()),
       is_clean_up_(symbols.size(), false),
-      clean_up_(symbols.size()) {
-  for (size_t i = 0; i < symbols.size(); ++i) {
-    if (IsCleanUpLike(symbols[i])) {
-      is_clean_up_[i] = true;
-      if (std::find(clean_up_lengths_.begin(), clean_up_lengths_.end(), symbols[i].size()) == clean_up_lengths_.end()) {
-        clean_up_lengths_.push_back(symbols[i].size());
-      }
+      clean_up_(symbols.size()),
+      clean_up_names_(CleanUpNames(symbol_names_, clean_up_symbols_)),
+      clean_up_ids_(clean_up_names_) {
+  for (uint32_t symbol : clean_up_symbols_) is_clean_up_[symbol] = true;
+  for (const std::basic_string<Char>& name : clean_up_names_) {
+    if (std::find(clean_up_lengths_.begin(), clean_up_lengths_.end(), name.size()) == clean_up_lengths_.end()) {
+      clean_up_lengths_.push_back(name.size());
     }
   }
+  std::sort(clean_up_lengths_.begin(), clean_up_lengths_.end());
   Scan(text);
 
   // Group the removable forms by symbol, keeping text order within each.
@@ -116,8 +166,7 @@ BasicReferenceIndex<Char>::BasicReferenceIndex(View text, const std::vector<UStr
 
 template <typename Char>
 void BasicReferenceIndex<Char>::Scan(View text) {
-  static constexpr BasicAnchorPair<Char> kAnchors[] = {{'C', 'A'}, {'e', 'x'}, {';', ' '}, {'P', 'B'}};
-  ForEachAnchor(text, kAnchors, 4, [&](size_t at) {
+  ForEachReferenceAnchor(text, [&](size_t at) {
     switch (text[at]) {
       case 'C':
         OnCall(text, at);
@@ -242,6 +291,21 @@ void BasicReferenceIndex<Char>::OnExtrn(View text, size_t at) {
 }
 
 template <typename Char>
+typename BasicReferenceIndex<Char>::Names BasicReferenceIndex<Char>::CleanUpNames(const Names& symbols,
+                                                                                std::vector<uint32_t>& ids) {
+  Names names;
+  for (size_t i = 0; i < symbols.size(); ++i) {
+    if (!HasAt(std::basic_string_view<Char>(symbols[i]), 0, "PB_End") &&
+        !HasAt(std::basic_string_view<Char>(symbols[i]), 0, "PB_Free")) {
+      continue;
+    }
+    names.push_back(symbols[i]);
+    ids.push_back(static_cast<uint32_t>(i));
+  }
+  return names;
+}
+
+template <typename Char>
 const std::vector<size_t>* BasicReferenceIndex<Char>::CleanUpOccurrences(size_t symbol) const {
   return is_clean_up_[symbol] ? &clean_up_[symbol] : nullptr;
 }
@@ -261,9 +325,9 @@ void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
   if (clean_up_lengths_.empty() || !(HasAt(text, at, "PB_End") || HasAt(text, at, "PB_Free"))) return;
   View run = text.substr(at, RunEnd(text, at) - at);
   for (size_t length : clean_up_lengths_) {
-    if (length > run.size()) continue;
-    uint32_t id = symbol_ids_.Find(run.substr(0, length));
-    if (id != BasicNameTable<Char>::kAbsent && is_clean_up_[id]) clean_up_[id].push_back(at);
+    if (length > run.size()) break;
+    uint32_t k = clean_up_ids_.Find(run.substr(0, length));
+    if (k != BasicNameTable<Char>::kAbsent) clean_up_[clean_up_symbols_[k]].push_back(at);
   }
 }
 

@@ -94,6 +94,8 @@ class BasicReferenceIndex {
  private:
   using Names = std::vector<std::basic_string<Char>>;
   static Names Narrowed(const std::vector<UString>& names);
+  // The symbols that begin with "PB_End" or "PB_Free"; their numbers go to `ids`.
+  static Names CleanUpNames(const Names& symbols, std::vector<uint32_t>& ids);
 
   void Scan(View text);
   void OnCall(View text, size_t at);
@@ -127,7 +129,13 @@ class BasicReferenceIndex {
   std::vector<size_t> simple_list_helpers_;
   std::vector<bool> is_clean_up_;                // by symbol
   std::vector<std::vector<size_t>> clean_up_;  // by symbol: occurrences
-  std::vector<size_t> clean_up_lengths_;
+  // The clean-up symbols in a table of their own, small enough to stay in
+  // the cache: every "PB_End"/"PB_Free" of the text is looked up at each of
+  // their lengths.
+  std::vector<uint32_t> clean_up_symbols_;
+  Names clean_up_names_;
+  BasicNameTable<Char> clean_up_ids_;
+  std::vector<size_t> clean_up_lengths_;  // ascending
 };
 
 using ReferenceIndex = BasicReferenceIndex<char16_t>;
