@@ -1,7 +1,9 @@
 // The assembly text during one pruning run, as the unchanged text plus a list
 // of edits: "; " put in front of a reference form, a header line
 // "; " + library + "\r\n" taken out. Every search of a removal step is
-// answered from the reference index; the new text is built once at the end.
+// answered from the reference index; the new text is made once at the end,
+// where the text stands when it is ASCII held as bytes (each part of it moved
+// once to its new place), else as a new text.
 //
 // The answers equal those of searches over the edited text because, for
 // identifier symbols and library names, an inserted "; " neither breaks nor

@@ -99,10 +99,6 @@ constexpr std::string_view kCheckNames[] = {"PB_ScintillaGadget", "PB_OpenWindow
 
 }  // namespace
 
-bool IsCleanUpLike(UStringView name) {
-  return name.substr(0, 6) == u"PB_End" || name.substr(0, 7) == u"PB_Free";
-}
-
 bool IsIdentifierChar(char16_t c) {
   return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_';
 }

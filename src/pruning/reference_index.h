@@ -23,9 +23,6 @@ namespace sparlin {
 
 bool IsIdentifierChar(char16_t c);
 bool IsIdentifier(UStringView text);
-// Begins with "PB_End" or "PB_Free": a symbol that the two-symbol rule looks
-// for behind "PB_EndFunctions:".
-bool IsCleanUpLike(UStringView name);
 
 // The forms that removal comments out (see reference_forms.h).
 enum class FormKind : uint8_t {

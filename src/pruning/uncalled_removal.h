@@ -5,8 +5,9 @@
 // header when nothing of it is used but its own start-up or clean-up code.
 //
 // The text is scanned once into an index of reference forms; the removal
-// steps record their edits against it and the new text is built once
-// (pruned_text.h).
+// steps record their edits against it and the new text is made once
+// (pruned_text.h). The assembly stage hands over a file of ASCII characters
+// as its bytes, which are then edited in place; other text goes as UTF-16.
 #pragma once
 
 #include <functional>
