@@ -3,10 +3,12 @@
 // the library files. The input is
 //   flags byte, assembly file, then per library file "\n@@@ " name "\n" bytes.
 // A library that the input does not hold is one that cannot be opened.
-// The fast pruning must give what the straightforward one gives: the same
-// text, library list, log items, progress points and beeps.
+// The fast pruning, on UTF-16 text and (for an ASCII file) on its bytes, must
+// give what the straightforward one gives: the same text, library list, log
+// items, progress points and beeps.
 #include <map>
 
+#include "asm_format/assembly_lines.h"
 #include "asm_stage/assembly_text_pass.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_target.h"
@@ -83,5 +85,20 @@ SPARLIN_FUZZ_TARGET(pruning) {
   SPARLIN_FUZZ_CHECK(fast_text == literal_text);
   SPARLIN_FUZZ_CHECK(libraries == literal_libraries);
   SPARLIN_FUZZ_CHECK(fast_effects == literal_effects);
+
+  // An ASCII file goes through both steps as bytes, edited in place.
+  if (IsAsciiText(assembly_file)) {
+    AsmValues ascii_assembly;
+    AsciiAsmPassResult ascii_pass = RewriteAsciiAssemblyText(assembly_file, pass_options, u"", ascii_assembly);
+    SortLibraryNames(ascii_assembly.ImportedLibraries);
+    SPARLIN_FUZZ_CHECK(ascii_assembly.ImportedLibraries == assembly.ImportedLibraries);
+    Effects ascii_effects;
+    std::vector<UString> ascii_libraries = assembly.ImportedLibraries;
+    std::string ascii_text = RemoveUncalledLibrariesFromAscii(ascii_libraries, std::move(ascii_pass.text),
+                                                              kLibraryFolder, settings, io_for(ascii_effects));
+    SPARLIN_FUZZ_CHECK(ascii_text == EncodeUtf8(literal_text));
+    SPARLIN_FUZZ_CHECK(ascii_libraries == literal_libraries);
+    SPARLIN_FUZZ_CHECK(ascii_effects == literal_effects);
+  }
   return 0;
 }
