@@ -43,6 +43,19 @@ std::basic_string_view<Char> TrimBlanks(std::basic_string_view<Char> text) {
   return text.substr(first, text.find_last_not_of(Char(' ')) - first + 1);
 }
 
+// Whether `line` contains `part` (not empty). The search goes by the last
+// character of `part`: a folder ends in "\\", which assembly lines seldom
+// hold, where its first character, a drive letter, is common.
+template <typename Char>
+bool ContainsByLastChar(std::basic_string_view<Char> line, std::basic_string_view<Char> part) {
+  const size_t last = part.size() - 1;
+  for (size_t at = line.find(part.back(), last); at != std::basic_string_view<Char>::npos;
+       at = line.find(part.back(), at + 1)) {
+    if (line.compare(at - last, part.size(), part) == 0) return true;
+  }
+  return false;
+}
+
 // One run of the line rules over one file, in UTF-16 or in ASCII bytes. Each
 // rule is a member below, applied in the order Line lists them.
 template <typename Char>
@@ -126,7 +139,7 @@ class AssemblyTextPass {
   // spelled as character codes.
   void RemoveSourceFolder(View& line) {
     if (!options_.remove_absolute_paths) return;
-    if (format_seen_ && !source_folder_.empty() && line.find(folder_in_text_) != View::npos) {
+    if (format_seen_ && !source_folder_.empty() && ContainsByLastChar(line, View(folder_in_text_))) {
       Rewrite(line, ReplaceAllNoCase(Pieces<Char>::Wide(line), source_folder_, u""));
       ++result_.paths_removed;
     }

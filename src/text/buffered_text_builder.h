@@ -3,6 +3,8 @@
 // builder a block at a time, so that no piece needs a string of its own.
 #pragma once
 
+#include <cstring>
+#include <memory>
 #include <optional>
 
 #include "text/text_builder.h"
@@ -15,29 +17,52 @@ class BasicBufferedTextBuilder {
  public:
   using String = typename BasicTextBuilder<Char>::String;
   using View = typename BasicTextBuilder<Char>::View;
+  static constexpr size_t kBlock = 32768;  // code units
 
-  explicit BasicBufferedTextBuilder(const TextBuilderLimits& limits = {});
+  explicit BasicBufferedTextBuilder(const TextBuilderLimits& limits = {})
+      : builder_(limits), pending_(std::make_unique<Char[]>(kBlock)) {}
 
-  void Append(View piece);
+  // A piece that does not fit behind the gathered ones sends them on first;
+  // a piece larger than a block goes on by itself.
+  void Append(View piece) {
+    if (piece.empty()) return;
+    if (pending_size_ + piece.size() > kBlock) {
+      Flush();
+      if (piece.size() > kBlock) {
+        builder_.Append(piece);
+        size_ += piece.size();
+        return;
+      }
+    }
+    std::memcpy(pending_.get() + pending_size_, piece.data(), piece.size() * sizeof(Char));
+    pending_size_ += piece.size();
+    size_ += piece.size();
+  }
   // Room for about `units` code units in all (see TextBuilder::Reserve).
   void Reserve(size_t units) { builder_.Reserve(units); }
   // Code units added so far.
   size_t Size() const { return size_; }
   // The whole text; nothing when the builder could not hold it.
-  std::optional<String> Finish();
+  std::optional<String> Finish() {
+    Flush();
+    if (builder_.Failed()) return std::nullopt;
+    return builder_.TakeText();
+  }
 
  private:
-  void Flush();
+  void Flush() {
+    if (pending_size_ == 0) return;
+    builder_.Append(View(pending_.get(), pending_size_));
+    pending_size_ = 0;
+  }
 
   BasicTextBuilder<Char> builder_;
-  String pending_;
+  std::unique_ptr<Char[]> pending_;
+  size_t pending_size_ = 0;
   size_t size_ = 0;
 };
 
 using BufferedTextBuilder = BasicBufferedTextBuilder<char16_t>;
 using BufferedByteTextBuilder = BasicBufferedTextBuilder<char>;
-
-extern template class BasicBufferedTextBuilder<char16_t>;
-extern template class BasicBufferedTextBuilder<char>;
 
 }  // namespace sparlin

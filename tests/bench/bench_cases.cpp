@@ -82,6 +82,18 @@ std::function<void()> AssemblyTextPass(const std::string& text) {
   };
 }
 
+// The same rules on the file's bytes, as the assembly stage runs them on a
+// file of ASCII characters.
+std::function<void()> AsciiAssemblyTextPass(const std::string& file) {
+  auto text = std::make_shared<const std::string>(file);
+  return [text] {
+    AsmPassOptions options;
+    options.remove_empty = options.remove_comments = options.remove_absolute_paths = true;
+    AsmValues assembly;
+    g_sink = g_sink + RewriteAsciiAssemblyText(*text, options, u"C:\\PureBasic\\Src\\", assembly).text.size();
+  };
+}
+
 }  // namespace
 
 std::vector<BenchCase> AllCases() {
@@ -93,6 +105,7 @@ std::vector<BenchCase> AllCases() {
       {"source encoding, 10 MB to UTF-16", Source(10 * kMB), SourceEncoding},
       {"line splitter, one 50 MB line", [] { return std::string(50 * kMB, 'x') + "\n"; }, LineSplitting},
       {"assembly text pass, 20 MB, no pruning", RepeatedCorpusAssembly(20 * kMB), AssemblyTextPass},
+      {"assembly text pass on bytes, 20 MB", RepeatedCorpusAssembly(20 * kMB), AsciiAssemblyTextPass},
   };
   for (BenchCase& c : PruningCases()) cases.push_back(std::move(c));
   return cases;
