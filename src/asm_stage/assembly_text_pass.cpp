@@ -139,7 +139,7 @@ class AssemblyTextPass {
   // spelled as character codes.
   void RemoveSourceFolder(View& line) {
     if (!options_.remove_absolute_paths) return;
-    if (format_seen_ && !source_folder_.empty() && ContainsByLastChar(line, View(folder_in_text_))) {
+    if (format_seen_ && !source_folder_.empty() && HoldsFolder(line)) {
       Rewrite(line, ReplaceAllNoCase(Pieces<Char>::Wide(line), source_folder_, u""));
       ++result_.paths_removed;
     }
@@ -151,6 +151,28 @@ class AssemblyTextPass {
     Rewrite(line, stripped);
   }
 
+  // When the whole text is known, the folder's places in it were found in
+  // one search; a line holds the folder when one of them lies within it.
+  bool HoldsFolder(View line) {
+    if (!folder_places_) return ContainsByLastChar(line, View(folder_in_text_));
+    size_t start = static_cast<size_t>(line.data() - whole_text_.data());
+    std::vector<size_t>& places = *folder_places_;
+    while (next_place_ < places.size() && places[next_place_] < start) ++next_place_;
+    return next_place_ < places.size() && places[next_place_] + folder_in_text_.size() <= start + line.size();
+  }
+
+ public:
+  // Tells the pass that every line it is given is a view of `text`, in order.
+  void LinesOf(View text) {
+    whole_text_ = text;
+    if (source_folder_.empty() || !options_.remove_absolute_paths) return;
+    folder_places_.emplace();
+    for (size_t at = text.find(folder_in_text_); at != View::npos; at = text.find(folder_in_text_, at + 1)) {
+      folder_places_->push_back(at);
+    }
+  }
+
+ private:
   void Rewrite(View& line, const UString& text) {
     rewritten_ = Pieces<Char>::Narrow(text);
     if constexpr (sizeof(Char) == 1) {
@@ -200,6 +222,9 @@ class AssemblyTextPass {
   const AsmPassOptions& options_;
   UStringView source_folder_;
   String folder_in_text_;  // the source folder as the text spells it
+  View whole_text_;
+  std::optional<std::vector<size_t>> folder_places_;
+  size_t next_place_ = 0;
   AsmValues& assembly_;
   BasicBufferedTextBuilder<Char> output_;
   Result result_;
@@ -243,6 +268,7 @@ AsciiAsmPassResult RewriteAsciiAssemblyText(std::string_view ascii_text, const A
                                             UStringView source_folder, AsmValues& assembly,
                                             const TextBuilderLimits& limits) {
   AssemblyTextPass<char> pass(options, source_folder, assembly, limits);
+  pass.LinesOf(ascii_text);
   // Lines that end in "\r\n" keep their size; lines are counted only when
   // lines are inserted behind each.
   size_t lines = 0;
