@@ -39,8 +39,32 @@ inline bool IsNameChar(Char c) {
   return static_cast<Code>(c) < 128 && kNameChars[static_cast<Code>(c)];
 }
 
+#ifdef SPARLIN_ANCHOR_SSE2
+// A mask of the name characters [A-Za-z0-9_] among sixteen bytes.
+inline unsigned NameCharMask(__m128i bytes) {
+  auto between = [&bytes](char low, char high) {
+    return _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(static_cast<char>(low - 1))),
+                         _mm_cmplt_epi8(bytes, _mm_set1_epi8(static_cast<char>(high + 1))));
+  };
+  __m128i name = _mm_or_si128(_mm_or_si128(between('a', 'z'), between('A', 'Z')),
+                              _mm_or_si128(between('0', '9'), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
+  return static_cast<unsigned>(_mm_movemask_epi8(name));
+}
+#endif
+
+// The end of the name that begins at `from`: sixteen bytes at a time for a
+// text of bytes, as names are often that long.
 template <typename Char>
 size_t RunEnd(std::basic_string_view<Char> text, size_t from) {
+#ifdef SPARLIN_ANCHOR_SSE2
+  if constexpr (sizeof(Char) == 1) {
+    while (from + 16 <= text.size()) {
+      unsigned outside = ~NameCharMask(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from))) & 0xFFFFu;
+      if (outside != 0) return from + static_cast<size_t>(__builtin_ctz(outside));
+      from += 16;
+    }
+  }
+#endif
   while (from < text.size() && IsNameChar(text[from])) ++from;
   return from;
 }
