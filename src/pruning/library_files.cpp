@@ -13,6 +13,7 @@ bool IsLineEnd(char c) { return c == '\n' || c == '\r' || c == '\0'; }
 // without blanks, it holds nothing but that letter plus at most one other
 // character, or two when the last is "!" or "?".
 void ApplyCapitalRule(UString& candidate, const DeclaredRuntimeNames& declared) {
+  if (candidate.empty() || candidate.front() < u'A' || candidate.front() > u'Z') return;
   if (declared.Contains(candidate)) return;
   for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
     if (candidate.empty() || candidate.front() != letter) continue;
@@ -67,7 +68,8 @@ std::vector<UString> LibraryFunctionNames(std::string_view bytes, const Declared
   for (std::string_view raw : SplitLibraryLines(bytes)) {
     UString line = TrimBlanks(DecodeUtf8(raw));
     if (Contains(line, u"ERUP")) {
-      if (markers < 2) ++markers;
+      // Nothing behind the second marker is read.
+      if (++markers == 2) break;
       continue;
     }
     if (markers != 1) continue;

@@ -26,14 +26,19 @@ class DeclaredRuntimeNames {
   DeclaredRuntimeNames() = default;
   DeclaredRuntimeNames(UStringView text, bool is_64_bit);
   DeclaredRuntimeNames(std::string_view ascii_text, bool is_64_bit);
-  bool Contains(UStringView name) const { return names_.count(UString(name)) != 0; }
+  bool Contains(UStringView name) const { return names_.find(name) != names_.end(); }
 
  private:
   template <typename Char>
   void Read(std::basic_string_view<Char> text, bool is_64_bit);
   template <typename Char>
   void Add(std::basic_string_view<Char> symbol);
-  std::unordered_set<UString> names_;
+  // Looked up by views, without a string made for each look-up.
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(UStringView name) const noexcept { return std::hash<UStringView>()(name); }
+  };
+  std::unordered_set<UString, Hash, std::equal_to<>> names_;
 };
 
 // One candidate line (trimmed of blanks) after the cleaning rules; empty when
