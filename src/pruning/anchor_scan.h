@@ -39,6 +39,23 @@ struct AnchorLanes<char> {
 };
 #endif
 
+#ifdef SPARLIN_ANCHOR_SSE2
+// Calls on_hit(base + k), in increasing order, for every character k of one
+// step whose lanes are set in `mask` (from _mm_movemask_epi8), until it
+// returns false; false then.
+template <typename Char, typename OnHit>
+inline bool ForEachLaneHit(unsigned mask, size_t base, OnHit&& on_hit) {
+  using Lanes = AnchorLanes<Char>;
+  constexpr unsigned kCharMask = (1u << Lanes::kBitsPerChar) - 1;
+  while (mask != 0) {
+    unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
+    if (!on_hit(base + bit / Lanes::kBitsPerChar)) return false;
+    mask &= ~(kCharMask << bit);
+  }
+  return true;
+}
+#endif
+
 template <typename Char>
 struct BasicAnchorPair {
   Char first;
@@ -57,7 +74,6 @@ void ForEachAnchor(std::basic_string_view<Char> text, const BasicAnchorPair<Char
   size_t i = 0;
 #ifdef SPARLIN_ANCHOR_SSE2
   using Lanes = AnchorLanes<Char>;
-  constexpr unsigned kCharMask = (1u << Lanes::kBitsPerChar) - 1;
   __m128i firsts[4];
   __m128i seconds[4];
   for (int k = 0; k < count; ++k) {
@@ -72,12 +88,7 @@ void ForEachAnchor(std::basic_string_view<Char> text, const BasicAnchorPair<Char
     for (int k = 0; k < count; ++k) {
       any = _mm_or_si128(any, _mm_and_si128(Lanes::Equal(now, firsts[k]), Lanes::Equal(next, seconds[k])));
     }
-    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
-    while (mask != 0) {
-      unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
-      if (!on_hit(i + bit / Lanes::kBitsPerChar)) return;
-      mask &= ~(kCharMask << bit);
-    }
+    if (!ForEachLaneHit<Char>(static_cast<unsigned>(_mm_movemask_epi8(any)), i, on_hit)) return;
   }
 #endif
   for (; i + 1 < n; ++i) {
@@ -99,18 +110,15 @@ void ForEachOf(std::basic_string_view<Char> text, Char a, Char b, OnHit&& on_hit
   size_t i = 0;
 #ifdef SPARLIN_ANCHOR_SSE2
   using Lanes = AnchorLanes<Char>;
-  constexpr unsigned kCharMask = (1u << Lanes::kBitsPerChar) - 1;
   const __m128i wide_a = Lanes::Splat(a);
   const __m128i wide_b = Lanes::Splat(b);
   for (; i + Lanes::kPerStep <= n; i += Lanes::kPerStep) {
     __m128i now = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
     __m128i any = _mm_or_si128(Lanes::Equal(now, wide_a), Lanes::Equal(now, wide_b));
-    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
-    while (mask != 0) {
-      unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
-      on_hit(i + bit / Lanes::kBitsPerChar);
-      mask &= ~(kCharMask << bit);
-    }
+    ForEachLaneHit<Char>(static_cast<unsigned>(_mm_movemask_epi8(any)), i, [&](size_t at) {
+      on_hit(at);
+      return true;
+    });
   }
 #endif
   for (; i < n; ++i) {

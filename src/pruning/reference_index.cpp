@@ -80,7 +80,6 @@ void ForEachReferenceAnchor(std::basic_string_view<Char> text, OnHit&& on_hit) {
   size_t i = 0;
 #ifdef SPARLIN_ANCHOR_SSE2
   using Lanes = AnchorLanes<Char>;
-  constexpr unsigned kCharMask = (1u << Lanes::kBitsPerChar) - 1;
   const __m128i c = Lanes::Splat('C'), a = Lanes::Splat('A'), e = Lanes::Splat('e'), x = Lanes::Splat('x');
   const __m128i semicolon = Lanes::Splat(';'), blank = Lanes::Splat(' ');
   const __m128i p = Lanes::Splat('P'), b = Lanes::Splat('B'), underscore = Lanes::Splat('_');
@@ -99,12 +98,10 @@ void ForEachReferenceAnchor(std::basic_string_view<Char> text, OnHit&& on_hit) {
                                     Lanes::Equal(at3, simple));
       any = _mm_or_si128(any, _mm_and_si128(pb, _mm_and_si128(Lanes::Equal(at2, underscore), fourth)));
     }
-    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(any));
-    while (mask != 0) {
-      unsigned bit = static_cast<unsigned>(__builtin_ctz(mask));
-      on_hit(i + bit / Lanes::kBitsPerChar);
-      mask &= ~(kCharMask << bit);
-    }
+    ForEachLaneHit<Char>(static_cast<unsigned>(_mm_movemask_epi8(any)), i, [&](size_t at) {
+      on_hit(at);
+      return true;
+    });
   }
 #endif
   for (; i + 1 < n; ++i) {
