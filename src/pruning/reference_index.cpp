@@ -9,6 +9,7 @@ namespace sparlin {
 namespace {
 
 constexpr int kCountOnly = -1;
+constexpr uint64_t kCleanUpHashStart = 0xCBF29CE484222325ull;
 
 constexpr auto kNameChars = [] {
   std::array<bool, 128> table{};
@@ -159,15 +160,10 @@ BasicReferenceIndex<Char>::BasicReferenceIndex(View text, const std::vector<UStr
       headers_(libraries.size()),
       is_clean_up_(symbols.size(), false),
       clean_up_(symbols.size()),
-      clean_up_names_(CleanUpNames(symbol_names_, clean_up_symbols_)),
-      clean_up_ids_(clean_up_names_) {
-  for (uint32_t symbol : clean_up_symbols_) is_clean_up_[symbol] = true;
-  for (const std::basic_string<Char>& name : clean_up_names_) {
-    if (std::find(clean_up_lengths_.begin(), clean_up_lengths_.end(), name.size()) == clean_up_lengths_.end()) {
-      clean_up_lengths_.push_back(name.size());
-    }
-  }
-  std::sort(clean_up_lengths_.begin(), clean_up_lengths_.end());
+      clean_up_names_(CleanUpNames(symbol_names_, clean_up_symbols_)) {
+  IndexCleanUpNames();
+  // About one form in every 128 characters of real assembly; more grow the list.
+  found_.reserve(text.size() / 128);
   Scan(text);
 
   // Group the removable forms by symbol, keeping text order within each.
@@ -323,6 +319,30 @@ typename BasicReferenceIndex<Char>::Names BasicReferenceIndex<Char>::CleanUpName
 }
 
 template <typename Char>
+uint64_t BasicReferenceIndex<Char>::CleanUpHashStep(uint64_t hash, Char c) {
+  return (hash ^ static_cast<std::make_unsigned_t<Char>>(c)) * 0x100000001B3ull;
+}
+
+template <typename Char>
+void BasicReferenceIndex<Char>::IndexCleanUpNames() {
+  size_t size = 16;
+  while (size < clean_up_names_.size() * 2 + 1) size *= 2;
+  clean_up_slots_.assign(size, -1);
+  for (size_t k = 0; k < clean_up_names_.size(); ++k) {
+    const std::basic_string<Char>& name = clean_up_names_[k];
+    is_clean_up_[clean_up_symbols_[k]] = true;
+    uint64_t hash = kCleanUpHashStart;
+    for (Char c : name) hash = CleanUpHashStep(hash, c);
+    clean_up_hashes_.push_back(hash);
+    size_t slot = hash & (size - 1);
+    while (clean_up_slots_[slot] >= 0) slot = (slot + 1) & (size - 1);
+    clean_up_slots_[slot] = static_cast<int32_t>(k);
+    if (clean_up_length_.size() <= name.size()) clean_up_length_.resize(name.size() + 1, false);
+    clean_up_length_[name.size()] = true;
+  }
+}
+
+template <typename Char>
 const std::vector<size_t>* BasicReferenceIndex<Char>::CleanUpOccurrences(size_t symbol) const {
   return is_clean_up_[symbol] ? &clean_up_[symbol] : nullptr;
 }
@@ -339,12 +359,20 @@ void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
   }
   if (fourth != 'E' && fourth != 'F') return;
   if (end_label_ == std::u16string::npos && HasAt(text, at, "PB_EndFunctions:\r\n")) end_label_ = at;
-  if (clean_up_lengths_.empty() || !(HasAt(text, at, "PB_End") || HasAt(text, at, "PB_Free"))) return;
+  if (clean_up_names_.empty() || !(HasAt(text, at, "PB_End") || HasAt(text, at, "PB_Free"))) return;
   View run = text.substr(at, RunEnd(text, at) - at);
-  for (size_t length : clean_up_lengths_) {
-    if (length > run.size()) break;
-    uint32_t k = clean_up_ids_.Find(run.substr(0, length));
-    if (k != BasicNameTable<Char>::kAbsent) clean_up_[clean_up_symbols_[k]].push_back(at);
+  const size_t mask = clean_up_slots_.size() - 1;
+  const size_t longest = std::min(run.size(), clean_up_length_.size() - 1);
+  uint64_t hash = kCleanUpHashStart;
+  for (size_t length = 1; length <= longest; ++length) {
+    hash = CleanUpHashStep(hash, run[length - 1]);
+    if (!clean_up_length_[length]) continue;
+    for (size_t slot = hash & mask; clean_up_slots_[slot] >= 0; slot = (slot + 1) & mask) {
+      size_t k = static_cast<size_t>(clean_up_slots_[slot]);
+      if (clean_up_hashes_[k] == hash && View(clean_up_names_[k]) == run.substr(0, length)) {
+        clean_up_[clean_up_symbols_[k]].push_back(at);
+      }
+    }
   }
 }
 

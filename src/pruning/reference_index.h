@@ -126,13 +126,16 @@ class BasicReferenceIndex {
   std::vector<size_t> simple_list_helpers_;
   std::vector<bool> is_clean_up_;                // by symbol
   std::vector<std::vector<size_t>> clean_up_;  // by symbol: occurrences
-  // The clean-up symbols in a table of their own, small enough to stay in
-  // the cache: every "PB_End"/"PB_Free" of the text is looked up at each of
-  // their lengths.
-  std::vector<uint32_t> clean_up_symbols_;
+  // The clean-up symbols in a table of their own, by a hash that grows a
+  // character at a time: one walk along a name of the text finds every
+  // clean-up symbol that begins it.
+  static uint64_t CleanUpHashStep(uint64_t hash, Char c);
+  void IndexCleanUpNames();
+  std::vector<uint32_t> clean_up_symbols_;  // by clean-up name: the symbol
   Names clean_up_names_;
-  BasicNameTable<Char> clean_up_ids_;
-  std::vector<size_t> clean_up_lengths_;  // ascending
+  std::vector<uint64_t> clean_up_hashes_;   // by clean-up name
+  std::vector<int32_t> clean_up_slots_;     // clean-up names by hash; -1: free
+  std::vector<bool> clean_up_length_;       // some clean-up name is this long
 };
 
 using ReferenceIndex = BasicReferenceIndex<char16_t>;
