@@ -20,6 +20,10 @@ struct MacroRemovalResult {
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits = {},
                                 const std::function<void()>& release_input = {});
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits = {});
+// The same on the lines of a whole file's text (split as SplitLines splits),
+// without a list of its lines; `release_text` as `release_input`.
+MacroRemovalResult RemoveMacroBlocksInText(UStringView file_text, const TextBuilderLimits& limits = {},
+                                           const std::function<void()>& release_text = {});
 
 // "\t·  Macro Comments Removed: " + count, and the names.
 UString MacroLogItem(const MacroRemovalResult& result);

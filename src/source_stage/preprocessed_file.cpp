@@ -26,6 +26,11 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format, std::strin
   // Written piece by piece into one buffer: the file can be large, and a
   // line break never pairs with the unit before it.
   std::string bytes = BomBytes(format);
+  // Made at its size (a UTF-32 text at most), so that it never grows by copy.
+  size_t text_bytes = format == TextEncoding::kUtf16LE || format == TextEncoding::kUtf16BE ? 2 * text.size()
+                      : format == TextEncoding::kUtf32BE                                   ? 4 * text.size()
+                                                                                           : EncodedUtf8Size(text);
+  bytes.reserve(bytes.size() + text_bytes + 8 + trailing.size());
   AppendEncodedText(bytes, text, format);
   AppendEncodedText(bytes, u"\r\n", format);
   bytes += trailing;
@@ -42,12 +47,8 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
   }
   const std::string trailing = TrailingPartialUnit(bytes, format);
   auto text = std::make_unique<UString>(DecodePreprocessed(bytes, format));
-  bytes = std::string();
-  auto lines = std::make_unique<std::vector<UStringView>>(SplitLineViews(*text));
-  RewrittenText result = pass(*lines, [&] {
-    text.reset();
-    lines.reset();
-  });
+  std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)
+  RewrittenText result = pass(*text, [&text] { text.reset(); });
   if (!result.ok) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
     return;

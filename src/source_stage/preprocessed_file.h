@@ -39,10 +39,9 @@ struct RewrittenText {
 // progress bar and writes the file back safely. A file that cannot be read,
 // or a text that cannot be written, shows the pass's message (`error_title`)
 // and leaves the file as it was.
-// The pass gets the lines as views and a call that frees them, which it makes
-// once it has read them, so that a large file's text is not held twice.
-using RemovalPass =
-    std::function<RewrittenText(const std::vector<UStringView>& lines, const std::function<void()>& release_lines)>;
+// The pass gets the file's text and a call that frees it, which it makes
+// once it has read it, so that a large file's text is not held twice.
+using RemovalPass = std::function<RewrittenText(UStringView file_text, const std::function<void()>& release_text)>;
 void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress, const RemovalPass& pass);
 
 }  // namespace sparlin

@@ -46,12 +46,19 @@ void ExpectSamePasses(const UString& text, const std::string& what, uint64_t see
   EXPECT_EQ(fast.text, literal.text);
   EXPECT_EQ(fast.removed, literal.removed);
   EXPECT_EQ(ProcedureLogItem(fast), ProcedureLogItem(literal));
+  // The file's passes read the lines straight from its text.
+  ProcedureRemovalResult from_text = RemoveUncalledProcedureBlocksInText(text);
+  EXPECT_EQ(from_text.text, literal.text);
+  EXPECT_EQ(from_text.removed, literal.removed);
 
   MacroRemovalResult fast_macros = RemoveMacroBlocks(lines);
   MacroRemovalResult literal_macros = oracle::LiteralRemoveMacroBlocks(lines);
   ASSERT_TRUE(fast_macros.ok);
   EXPECT_EQ(fast_macros.text, literal_macros.text);
   EXPECT_EQ(MacroLogItem(fast_macros), MacroLogItem(literal_macros));
+  MacroRemovalResult macros_from_text = RemoveMacroBlocksInText(text);
+  EXPECT_EQ(macros_from_text.text, literal_macros.text);
+  EXPECT_EQ(MacroLogItem(macros_from_text), MacroLogItem(literal_macros));
 
   // The counts themselves, on the working text of the pass.
   std::mt19937_64 random(seed);

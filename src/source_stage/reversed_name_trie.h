@@ -1,0 +1,66 @@
+// The lower-case procedure names written backwards, as a double-array trie:
+// the text is read backwards from a "(" and every name that ends there is
+// met once, one array step per character.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "text/ustring.h"
+
+namespace sparlin {
+
+class ReversedNameTrie {
+ public:
+  explicit ReversedNameTrie(const std::vector<UString>& names);
+
+  // Names that are equal in lower case share one word.
+  int32_t word_count() const { return word_count_; }
+  int32_t WordOfName(size_t name) const { return name_word_[name]; }
+
+  // Adds one to the count of every word that ends just before `end` in
+  // `text`, and one more when an "@" stands before it.
+  void CountNamesEndingAt(UStringView text, size_t end, std::vector<int64_t>& counts) const {
+    int32_t slot = 0;
+    size_t at = end;
+    for (;;) {
+      const Slot& here = slots_[static_cast<size_t>(slot)];
+      if (here.word != kNone) counts[static_cast<size_t>(here.word)] += (at > 0 && text[at - 1] == u'@') ? 2 : 1;
+      if (at == 0) return;
+      char16_t ch = text[at - 1];
+      int32_t code = ch < kAscii ? ascii_codes_[ch] : OtherCode(ch);
+      if (code == 0) return;
+      int32_t next = here.base + code;
+      if (slots_[static_cast<size_t>(next)].parent != slot) return;
+      slot = next;
+      --at;
+    }
+  }
+
+ private:
+  static constexpr int32_t kNone = -1;
+  static constexpr char16_t kAscii = 128;
+
+  // The child of a slot for code c lies at base + c, and names its parent.
+  struct Slot {
+    int32_t parent = kNone;  // kNone: the slot is free
+    int32_t base = 0;
+    int32_t word = kNone;  // the word that ends here
+  };
+
+  // The code of a character of the text after lowering; 0 when no name
+  // holds it.
+  int32_t OtherCode(char16_t ch) const;
+  void AssignCodes(const std::vector<UString>& reversed);
+  void Place(const std::vector<UString>& sorted);
+
+  std::array<int32_t, kAscii> ascii_codes_{};
+  std::vector<char16_t> other_chars_;  // sorted lower-case characters past ASCII
+  int32_t code_count_ = 0;
+  std::vector<Slot> slots_;
+  std::vector<int32_t> name_word_;
+  int32_t word_count_ = 0;
+};
+
+}  // namespace sparlin

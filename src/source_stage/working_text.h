@@ -1,0 +1,118 @@
+// The working text of a removal pass: every line of the file trimmed of
+// blanks and ended with "\r\n", written once into a buffer of its size.
+#pragma once
+
+#include <cstring>
+#include <functional>
+#include <new>
+#include <optional>
+#include <vector>
+
+#include "text/text_builder.h"
+#include "text/text_ops.h"
+#include "text/ustring.h"
+
+namespace sparlin {
+
+// Whether a text still fits a TextBuilder's limits, as the builder decides
+// when it is fed in blocks of up to 32768 code units (a BufferedTextBuilder):
+// the same pieces give the same answer, without the text being stored.
+class TextBuilderFit {
+ public:
+  explicit TextBuilderFit(const TextBuilderLimits& limits) : limits_(limits) {}
+
+  void Add(size_t piece) {
+    if (pending_ + piece > kBlock) Flush();
+    pending_ += piece;
+  }
+  // False once the builder would have failed.
+  bool Fits() {
+    Flush();
+    return !failed_;
+  }
+
+ private:
+  static constexpr size_t kBlock = 32768;
+  void Flush();
+
+  TextBuilderLimits limits_;
+  size_t pending_ = 0;
+  int64_t length_ = 0;
+  int64_t capacity_ = 20484;
+  bool failed_ = false;
+};
+
+namespace working_text_detail {
+
+inline UStringView TrimSpaces(UStringView raw) {
+  size_t first = 0;
+  size_t last = raw.size();
+  while (first < last && raw[first] == u' ') ++first;
+  while (last > first && raw[last - 1] == u' ') --last;
+  return raw.substr(first, last - first);
+}
+
+// `for_each_line(f)` calls f with every raw line; at most `bound` code units
+// come out.
+template <typename ForEachRawLine, typename Visit>
+std::optional<UString> Write(size_t bound, ForEachRawLine for_each_line, const TextBuilderLimits& limits,
+                             const std::function<void()>& release_input, Visit visit) {
+  TextBuilderFit fit(limits);
+  UString text;
+  try {
+    text.resize(bound);
+  } catch (const std::bad_alloc&) {
+    if (release_input) release_input();
+    return std::nullopt;
+  }
+  char16_t* const begin = text.data();
+  char16_t* out = begin;
+  for_each_line([&](UStringView raw) {
+    UStringView line = TrimSpaces(raw);
+    visit(line, static_cast<size_t>(out - begin));
+    if (!line.empty()) std::memcpy(out, line.data(), line.size() * sizeof(char16_t));
+    out += line.size();
+    out[0] = u'\r';
+    out[1] = u'\n';
+    out += 2;
+    fit.Add(line.size());
+    fit.Add(2);
+  });
+  if (release_input) release_input();
+  if (!fit.Fits()) return std::nullopt;
+  text.resize(static_cast<size_t>(out - begin));
+  return text;
+}
+
+}  // namespace working_text_detail
+
+// The working text of `lines`. `visit(line, offset)` sees each trimmed line
+// with the offset at which it stands in the text. `release_input`, when
+// given, is called once the lines have been read. Nothing when the text
+// could not be held.
+template <typename Visit>
+std::optional<UString> BuildWorkingText(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
+                                        const std::function<void()>& release_input, Visit visit) {
+  size_t bound = 2 * lines.size();
+  for (UStringView line : lines) bound += line.size();
+  return working_text_detail::Write(
+      bound,
+      [&lines](auto line) {
+        for (UStringView raw : lines) line(raw);
+      },
+      limits, release_input, visit);
+}
+
+// The same for the lines of a whole file's text, split as SplitLines splits.
+template <typename Visit>
+std::optional<UString> BuildWorkingText(UStringView file_text, const TextBuilderLimits& limits,
+                                        const std::function<void()>& release_input, Visit visit) {
+  // Each line gains at most its "\r\n" in place of a line break of at least
+  // one unit; the last line may have none.
+  size_t bound = file_text.size() + 2;
+  for (char16_t ch : file_text) bound += ch == u'\n' || ch == u'\r';
+  return working_text_detail::Write(
+      bound, [file_text](auto line) { ForEachLine(file_text, line); }, limits, release_input, visit);
+}
+
+}  // namespace sparlin
