@@ -50,7 +50,7 @@ MacroRemovalResult RemoveBlocks(const Lines& lines, const TextBuilderLimits& lim
 }  // namespace
 
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
-  return RemoveMacroBlocks(std::vector<UStringView>(lines.begin(), lines.end()), limits);
+  return RemoveBlocks(lines, limits, {});
 }
 
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,

@@ -41,18 +41,29 @@ void ForEachOpenParenthesis(UStringView text, Found found) {
 
 std::vector<int64_t> CountProcedureReferences(UStringView text, const std::vector<UString>& names) {
   ReversedNameTrie trie(names);
-  std::vector<int64_t> word_counts(static_cast<size_t>(trie.word_count()), 0);
+  std::vector<int64_t> counted(ReversedNameTrie::kSparePlaces + static_cast<size_t>(trie.word_count()), 0);
   // A name holds no "(", so a walk never passes the "(" before its own: the
   // walks cover each stretch of text at most twice, and the count stays
-  // linear in the text whatever the names are.
+  // linear in the text whatever the names are. The walks are gathered in
+  // batches: where a second walk is due (name + " (") is then not a branch.
   if (!names.empty()) {
+    constexpr size_t kBatch = 1024;
+    std::vector<size_t> ends(kBatch + 2);
+    size_t batch = 0;
+    auto walk = [&] {
+      for (size_t i = 0; i < batch; ++i) trie.CountNamesEndingAt(text, ends[i], counted);
+      batch = 0;
+    };
     ForEachOpenParenthesis(text, [&](size_t paren) {
-      trie.CountNamesEndingAt(text, paren, word_counts);  // name + "("
-      if (paren > 0 && text[paren - 1] == u' ') trie.CountNamesEndingAt(text, paren - 1, word_counts);  // name + " ("
+      ends[batch] = paren;                                            // name + "("
+      ends[batch + 1] = paren - 1;                                    // name + " ("
+      batch += 1 + static_cast<size_t>(paren > 0 && text[paren - 1] == u' ');
+      if (batch >= kBatch) walk();
     });
+    walk();
   }
   std::vector<int64_t> counts(names.size());
-  for (size_t i = 0; i < names.size(); ++i) counts[i] = word_counts[static_cast<size_t>(trie.WordOfName(i))];
+  for (size_t i = 0; i < names.size(); ++i) counts[i] = counted[ReversedNameTrie::kSparePlaces + static_cast<size_t>(trie.WordOfName(i))];
   return counts;
 }
 

@@ -96,7 +96,7 @@ ProcedureRemovalResult RemoveBlocks(const Lines& lines, const TextBuilderLimits&
 }  // namespace
 
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
-  return RemoveUncalledProcedureBlocks(std::vector<UStringView>(lines.begin(), lines.end()), limits);
+  return RemoveBlocks(lines, limits, {});
 }
 
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,

@@ -15,23 +15,30 @@ class ReversedNameTrie {
  public:
   explicit ReversedNameTrie(const std::vector<UString>& names);
 
-  // Names that are equal in lower case share one word.
+  // Names that are equal in lower case share one word, numbered from 0.
   int32_t word_count() const { return word_count_; }
   int32_t WordOfName(size_t name) const { return name_word_[name]; }
 
   // Adds one to the count of every word that ends just before `end` in
-  // `text`, and one more when an "@" stands before it.
+  // `text`, and one more when an "@" stands before it. `counts` has
+  // kSparePlaces places more than there are words: they take the credits of
+  // the steps where no word ends, so that crediting never branches; word w
+  // is counted at place kSparePlaces + w.
+  static constexpr size_t kSparePlaces = 8;
   void CountNamesEndingAt(UStringView text, size_t end, std::vector<int64_t>& counts) const {
     int32_t slot = 0;
     size_t at = end;
     for (;;) {
       const Slot& here = slots_[static_cast<size_t>(slot)];
-      if (here.word != kNone) counts[static_cast<size_t>(here.word)] += (at > 0 && text[at - 1] == u'@') ? 2 : 1;
+      bool after_at_sign = at > 0 && text[at - (at > 0)] == u'@';
+      // Steps without a word credit one of several spare places in turn, so
+      // that one credit does not wait for the one before.
+      size_t place = here.counted != 0 ? static_cast<size_t>(here.counted) : at % kSparePlaces;
+      counts[place] += 1 + static_cast<int64_t>(after_at_sign);
       if (at == 0) return;
       char16_t ch = text[at - 1];
-      int32_t code = ch < kAscii ? ascii_codes_[ch] : OtherCode(ch);
-      if (code == 0) return;
-      int32_t next = here.base + code;
+      // A character that no name holds has code 0, which leads to no child.
+      int32_t next = here.base + (ch < kAscii ? ascii_codes_[ch] : OtherCode(ch));
       if (slots_[static_cast<size_t>(next)].parent != slot) return;
       slot = next;
       --at;
@@ -46,7 +53,7 @@ class ReversedNameTrie {
   struct Slot {
     int32_t parent = kNone;  // kNone: the slot is free
     int32_t base = 0;
-    int32_t word = kNone;  // the word that ends here
+    int32_t counted = 0;  // place in the counts of the word that ends here, or 0
   };
 
   // The code of a character of the text after lowering; 0 when no name

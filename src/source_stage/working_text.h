@@ -90,15 +90,16 @@ std::optional<UString> Write(size_t bound, ForEachRawLine for_each_line, const T
 // with the offset at which it stands in the text. `release_input`, when
 // given, is called once the lines have been read. Nothing when the text
 // could not be held.
-template <typename Visit>
-std::optional<UString> BuildWorkingText(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
+// `Line` is UString or UStringView.
+template <typename Line, typename Visit>
+std::optional<UString> BuildWorkingText(const std::vector<Line>& lines, const TextBuilderLimits& limits,
                                         const std::function<void()>& release_input, Visit visit) {
   size_t bound = 2 * lines.size();
-  for (UStringView line : lines) bound += line.size();
+  for (const Line& line : lines) bound += line.size();
   return working_text_detail::Write(
       bound,
       [&lines](auto line) {
-        for (UStringView raw : lines) line(raw);
+        for (const Line& raw : lines) line(UStringView(raw));
       },
       limits, release_input, visit);
 }
