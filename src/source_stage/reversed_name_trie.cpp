@@ -25,6 +25,23 @@ ReversedNameTrie::ReversedNameTrie(const std::vector<UString>& names) {
   }
   AssignCodes(sorted);
   Place(sorted);
+  TabulateFirstSteps();
+}
+
+void ReversedNameTrie::TabulateFirstSteps() {
+  constexpr int32_t kMaxStride = 128;
+  stride_ = code_count_ + 1;
+  one_step_.assign(static_cast<size_t>(stride_), kNone);
+  for (int32_t code = 1; code < stride_; ++code) one_step_[static_cast<size_t>(code)] = Child(0, code);
+  if (stride_ > kMaxStride) return;
+  two_steps_.assign(static_cast<size_t>(stride_ * stride_), kNone);
+  for (int32_t first = 1; first < stride_; ++first) {
+    int32_t slot = one_step_[static_cast<size_t>(first)];
+    if (slot == kNone) continue;
+    for (int32_t second = 1; second < stride_; ++second) {
+      two_steps_[static_cast<size_t>(first * stride_ + second)] = Child(slot, second);
+    }
+  }
 }
 
 // The characters of the names get the codes 1, 2, ... in ascending order,

@@ -26,22 +26,21 @@ class ReversedNameTrie {
   // is counted at place kSparePlaces + w.
   static constexpr size_t kSparePlaces = 8;
   void CountNamesEndingAt(UStringView text, size_t end, std::vector<int64_t>& counts) const {
-    int32_t slot = 0;
-    size_t at = end;
-    for (;;) {
-      const Slot& here = slots_[static_cast<size_t>(slot)];
-      bool after_at_sign = at > 0 && text[at - (at > 0)] == u'@';
-      // Steps without a word credit one of several spare places in turn, so
-      // that one credit does not wait for the one before.
-      size_t place = here.counted != 0 ? static_cast<size_t>(here.counted) : at % kSparePlaces;
-      counts[place] += 1 + static_cast<int64_t>(after_at_sign);
+    Credit(slots_[0], text, end, counts);
+    if (end == 0) return;
+    // The first two steps are read from tables by the two characters alone,
+    // so that neither waits for the other: most walks end there.
+    int32_t first = Code(text[end - 1]);
+    int32_t slot = one_step_[static_cast<size_t>(first)];
+    if (slot == kNone) return;
+    Credit(slots_[static_cast<size_t>(slot)], text, end - 1, counts);
+    if (end == 1) return;
+    int32_t second = Code(text[end - 2]);
+    slot = two_steps_.empty() ? Child(slot, second) : two_steps_[static_cast<size_t>(first * stride_ + second)];
+    for (size_t at = end - 2; slot != kNone; --at) {
+      Credit(slots_[static_cast<size_t>(slot)], text, at, counts);
       if (at == 0) return;
-      char16_t ch = text[at - 1];
-      // A character that no name holds has code 0, which leads to no child.
-      int32_t next = here.base + (ch < kAscii ? ascii_codes_[ch] : OtherCode(ch));
-      if (slots_[static_cast<size_t>(next)].parent != slot) return;
-      slot = next;
-      --at;
+      slot = Child(slot, Code(text[at - 1]));
     }
   }
 
@@ -56,16 +55,38 @@ class ReversedNameTrie {
     int32_t counted = 0;  // place in the counts of the word that ends here, or 0
   };
 
+  // Steps without a word credit one of several spare places in turn, so
+  // that one credit does not wait for the one before.
+  static void Credit(const Slot& here, UStringView text, size_t at, std::vector<int64_t>& counts) {
+    bool after_at_sign = at > 0 && text[at - 1] == u'@';
+    size_t place = here.counted != 0 ? static_cast<size_t>(here.counted) : at % kSparePlaces;
+    counts[place] += 1 + static_cast<int64_t>(after_at_sign);
+  }
+
   // The code of a character of the text after lowering; 0 when no name
-  // holds it.
-  int32_t OtherCode(char16_t ch) const;
+  // holds it, which leads to no child.
+  int32_t Code(char16_t ch) const { return ch < kAscii ? ascii_codes_[ch] : OtherCode(ch); }
+  int32_t OtherCode(char16_t ch) const;  // past ASCII
+
+  int32_t Child(int32_t slot, int32_t code) const {
+    int32_t next = slots_[static_cast<size_t>(slot)].base + code;
+    return slots_[static_cast<size_t>(next)].parent == slot ? next : kNone;
+  }
+
   void AssignCodes(const std::vector<UString>& reversed);
   void Place(const std::vector<UString>& sorted);
+  void TabulateFirstSteps();
 
   std::array<int32_t, kAscii> ascii_codes_{};
   std::vector<char16_t> other_chars_;  // sorted lower-case characters past ASCII
   int32_t code_count_ = 0;
   std::vector<Slot> slots_;
+  // The slot one step from the root per code, and two steps per pair of
+  // codes (first * stride_ + second; empty when the names hold too many
+  // characters for such a table).
+  std::vector<int32_t> one_step_;
+  std::vector<int32_t> two_steps_;
+  int32_t stride_ = 0;
   std::vector<int32_t> name_word_;
   int32_t word_count_ = 0;
 };

@@ -2,7 +2,6 @@
 // blanks and ended with "\r\n", written once into a buffer of its size.
 #pragma once
 
-#include <cstring>
 #include <functional>
 #include <new>
 #include <optional>
@@ -60,27 +59,21 @@ std::optional<UString> Write(size_t bound, ForEachRawLine for_each_line, const T
   TextBuilderFit fit(limits);
   UString text;
   try {
-    text.resize(bound);
+    text.reserve(bound);
   } catch (const std::bad_alloc&) {
     if (release_input) release_input();
     return std::nullopt;
   }
-  char16_t* const begin = text.data();
-  char16_t* out = begin;
   for_each_line([&](UStringView raw) {
     UStringView line = TrimSpaces(raw);
-    visit(line, static_cast<size_t>(out - begin));
-    if (!line.empty()) std::memcpy(out, line.data(), line.size() * sizeof(char16_t));
-    out += line.size();
-    out[0] = u'\r';
-    out[1] = u'\n';
-    out += 2;
+    visit(line, text.size());
+    text.append(line);
+    text.append(u"\r\n", 2);
     fit.Add(line.size());
     fit.Add(2);
   });
   if (release_input) release_input();
   if (!fit.Fits()) return std::nullopt;
-  text.resize(static_cast<size_t>(out - begin));
   return text;
 }
 
