@@ -47,7 +47,7 @@ size_t FindWalkEnds(UStringView text, size_t from, size_t to, size_t* ends) {
 
 std::vector<int64_t> CountProcedureReferences(UStringView text, const std::vector<UString>& names) {
   ReversedNameTrie trie(names);
-  std::vector<int64_t> counted(ReversedNameTrie::kSparePlaces + static_cast<size_t>(trie.word_count()), 0);
+  std::vector<int64_t> counted(static_cast<size_t>(trie.word_count()) + 1, 0);
   // A name holds no "(", so a walk never passes the "(" before its own: the
   // walks cover each stretch of text at most twice, and the count stays
   // linear in the text whatever the names are.
@@ -61,7 +61,7 @@ std::vector<int64_t> CountProcedureReferences(UStringView text, const std::vecto
     }
   }
   std::vector<int64_t> counts(names.size());
-  for (size_t i = 0; i < names.size(); ++i) counts[i] = counted[ReversedNameTrie::kSparePlaces + static_cast<size_t>(trie.WordOfName(i))];
+  for (size_t i = 0; i < names.size(); ++i) counts[i] = counted[static_cast<size_t>(trie.WordOfName(i)) + 1];
   return counts;
 }
 

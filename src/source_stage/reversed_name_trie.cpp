@@ -89,7 +89,7 @@ void ReversedNameTrie::Place(const std::vector<UString>& sorted) {
   for (size_t next = 0; next < queue.size(); ++next) {
     Pending p = queue[next];
     size_t i = p.from;
-    if (i < p.to && sorted[i].size() == p.depth) slots_[static_cast<size_t>(p.slot)].counted = static_cast<int32_t>(kSparePlaces + i++);
+    if (i < p.to && sorted[i].size() == p.depth) slots_[static_cast<size_t>(p.slot)].counted = static_cast<int32_t>(++i);
     codes.clear();
     ranges.clear();
     while (i < p.to) {

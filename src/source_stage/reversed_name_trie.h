@@ -20,11 +20,8 @@ class ReversedNameTrie {
   int32_t WordOfName(size_t name) const { return name_word_[name]; }
 
   // Adds one to the count of every word that ends just before `end` in
-  // `text`, and one more when an "@" stands before it. `counts` has
-  // kSparePlaces places more than there are words: they take the credits of
-  // the steps where no word ends, so that crediting never branches; word w
-  // is counted at place kSparePlaces + w.
-  static constexpr size_t kSparePlaces = 8;
+  // `text`, and one more when an "@" stands before it. Word w is counted at
+  // place w + 1 of `counts`.
   void CountNamesEndingAt(UStringView text, size_t end, std::vector<int64_t>& counts) const {
     Credit(slots_[0], text, end, counts);
     if (end == 0) return;
@@ -52,15 +49,13 @@ class ReversedNameTrie {
   struct Slot {
     int32_t parent = kNone;  // kNone: the slot is free
     int32_t base = 0;
-    int32_t counted = 0;  // place in the counts of the word that ends here, or 0
+    int32_t counted = 0;  // the word that ends here + 1, or 0
   };
 
-  // Steps without a word credit one of several spare places in turn, so
-  // that one credit does not wait for the one before.
   static void Credit(const Slot& here, UStringView text, size_t at, std::vector<int64_t>& counts) {
+    if (here.counted == 0) return;
     bool after_at_sign = at > 0 && text[at - 1] == u'@';
-    size_t place = here.counted != 0 ? static_cast<size_t>(here.counted) : at % kSparePlaces;
-    counts[place] += 1 + static_cast<int64_t>(after_at_sign);
+    counts[static_cast<size_t>(here.counted)] += 1 + static_cast<int64_t>(after_at_sign);
   }
 
   // The code of a character of the text after lowering; 0 when no name
