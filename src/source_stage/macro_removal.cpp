@@ -58,9 +58,9 @@ MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, cons
   return RemoveBlocks(lines, limits, release_input);
 }
 
-MacroRemovalResult RemoveMacroBlocksInText(UStringView file_text, const TextBuilderLimits& limits,
-                                           const std::function<void()>& release_text) {
-  return RemoveBlocks(file_text, limits, release_text);
+MacroRemovalResult RemoveMacroBlocksInFile(const FileLines& file, const TextBuilderLimits& limits,
+                                           const std::function<void()>& release_file) {
+  return RemoveBlocks(file, limits, release_file);
 }
 
 UString MacroLogItem(const MacroRemovalResult& result) {
@@ -68,9 +68,9 @@ UString MacroLogItem(const MacroRemovalResult& result) {
 }
 
 void RemoveMacros(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](UStringView file_text,
-                                                         const std::function<void()>& release_text) {
-    MacroRemovalResult result = RemoveMacroBlocksInText(file_text, limits, release_text);
+  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const FileLines& file,
+                                                         const std::function<void()>& release_file) {
+    MacroRemovalResult result = RemoveMacroBlocksInFile(file, limits, release_file);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? MacroLogItem(result) : UString()};
   });
 }

@@ -46,9 +46,17 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
     return;
   }
   const std::string trailing = TrailingPartialUnit(bytes, format);
-  auto text = std::make_unique<UString>(DecodePreprocessed(bytes, format));
-  std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)
-  RewrittenText result = pass(*text, [&text] { text.reset(); });
+  DetectedBom bom = DetectBom(bytes);
+  TextEncoding encoding = bom.length > 0 ? bom.encoding : format;
+  RewrittenText result;
+  if (encoding != TextEncoding::kUtf16LE && encoding != TextEncoding::kUtf16BE && encoding != TextEncoding::kUtf32BE) {
+    // Decoded as DecodePreprocessed decodes it, a piece at a time.
+    result = pass(FileLines::OfUtf8(std::string_view(bytes).substr(bom.length)), [&bytes] { std::string().swap(bytes); });
+  } else {
+    auto text = std::make_unique<UString>(DecodePreprocessed(bytes, format));
+    std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)
+    result = pass(FileLines::OfText(*text), [&text] { text.reset(); });
+  }
   if (!result.ok) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
     return;

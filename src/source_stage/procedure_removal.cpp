@@ -104,9 +104,9 @@ ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UStringVi
   return RemoveBlocks(lines, limits, release_input);
 }
 
-ProcedureRemovalResult RemoveUncalledProcedureBlocksInText(UStringView file_text, const TextBuilderLimits& limits,
-                                                           const std::function<void()>& release_text) {
-  return RemoveBlocks(file_text, limits, release_text);
+ProcedureRemovalResult RemoveUncalledProcedureBlocksInFile(const FileLines& file, const TextBuilderLimits& limits,
+                                                           const std::function<void()>& release_file) {
+  return RemoveBlocks(file, limits, release_file);
 }
 
 UString ProcedureLogItem(const ProcedureRemovalResult& result) {
@@ -114,9 +114,9 @@ UString ProcedureLogItem(const ProcedureRemovalResult& result) {
 }
 
 void RemoveUncalledProcedures(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](UStringView file_text,
-                                                         const std::function<void()>& release_text) {
-    ProcedureRemovalResult result = RemoveUncalledProcedureBlocksInText(file_text, limits, release_text);
+  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](const FileLines& file,
+                                                         const std::function<void()>& release_file) {
+    ProcedureRemovalResult result = RemoveUncalledProcedureBlocksInFile(file, limits, release_file);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? ProcedureLogItem(result) : UString()};
   });
 }

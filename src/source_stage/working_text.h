@@ -5,6 +5,7 @@
 #include <functional>
 #include <new>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "text/text_builder.h"
@@ -97,16 +98,64 @@ std::optional<UString> BuildWorkingText(const std::vector<Line>& lines, const Te
       limits, release_input, visit);
 }
 
-// The same for the lines of a whole file's text, split as SplitLines splits.
+// The lines of a whole file: split from its decoded text as SplitLines
+// splits, or from its UTF-8 bytes, decoded a piece at a time (each piece
+// ends after a line feed, which no multi-byte character holds), so that
+// the whole text is never held decoded beside its working text.
+struct FileLines {
+  static FileLines OfText(UStringView text) { return {text, {}, false, 0}; }
+  static FileLines OfUtf8(std::string_view bytes, size_t piece_bytes = size_t{1} << 20) {
+    return {{}, bytes, true, piece_bytes < 1 ? 1 : piece_bytes};
+  }
+
+  UStringView text;
+  std::string_view utf8;
+  bool from_utf8;
+  size_t piece_bytes;
+};
+
+namespace working_text_detail {
+
+template <typename Line>
+void ForEachLineOf(const FileLines& file, Line line) {
+  if (!file.from_utf8) return ForEachLine(file.text, line);
+  const std::string_view bytes = file.utf8;
+  for (size_t from = 0; from < bytes.size();) {
+    size_t to = bytes.size();
+    if (bytes.size() - from > file.piece_bytes) {
+      size_t feed = bytes.find('\n', from + file.piece_bytes - 1);
+      if (feed != std::string_view::npos) to = feed + 1;
+    }
+    UString piece = DecodeUtf8(bytes.substr(from, to - from));
+    ForEachLine(piece, line);
+    from = to;
+  }
+}
+
+// Each line gains at most its "\r\n" in place of a line break of at least
+// one unit; the last line may have none. UTF-8 never has fewer bytes than
+// code units.
+inline size_t BoundOf(const FileLines& file) {
+  size_t bound = 2;
+  if (file.from_utf8) {
+    bound += file.utf8.size();
+    for (char byte : file.utf8) bound += byte == '\n' || byte == '\r';
+  } else {
+    bound += file.text.size();
+    for (char16_t ch : file.text) bound += ch == u'\n' || ch == u'\r';
+  }
+  return bound;
+}
+
+}  // namespace working_text_detail
+
+// The same for the lines of a whole file.
 template <typename Visit>
-std::optional<UString> BuildWorkingText(UStringView file_text, const TextBuilderLimits& limits,
+std::optional<UString> BuildWorkingText(const FileLines& file, const TextBuilderLimits& limits,
                                         const std::function<void()>& release_input, Visit visit) {
-  // Each line gains at most its "\r\n" in place of a line break of at least
-  // one unit; the last line may have none.
-  size_t bound = file_text.size() + 2;
-  for (char16_t ch : file_text) bound += ch == u'\n' || ch == u'\r';
   return working_text_detail::Write(
-      bound, [file_text](auto line) { ForEachLine(file_text, line); }, limits, release_input, visit);
+      working_text_detail::BoundOf(file),
+      [&file](auto line) { working_text_detail::ForEachLineOf(file, line); }, limits, release_input, visit);
 }
 
 }  // namespace sparlin

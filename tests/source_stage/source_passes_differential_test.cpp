@@ -47,7 +47,7 @@ void ExpectSamePasses(const UString& text, const std::string& what, uint64_t see
   EXPECT_EQ(fast.removed, literal.removed);
   EXPECT_EQ(ProcedureLogItem(fast), ProcedureLogItem(literal));
   // The file's passes read the lines straight from its text.
-  ProcedureRemovalResult from_text = RemoveUncalledProcedureBlocksInText(text);
+  ProcedureRemovalResult from_text = RemoveUncalledProcedureBlocksInFile(FileLines::OfText(text));
   EXPECT_EQ(from_text.text, literal.text);
   EXPECT_EQ(from_text.removed, literal.removed);
 
@@ -56,7 +56,7 @@ void ExpectSamePasses(const UString& text, const std::string& what, uint64_t see
   ASSERT_TRUE(fast_macros.ok);
   EXPECT_EQ(fast_macros.text, literal_macros.text);
   EXPECT_EQ(MacroLogItem(fast_macros), MacroLogItem(literal_macros));
-  MacroRemovalResult macros_from_text = RemoveMacroBlocksInText(text);
+  MacroRemovalResult macros_from_text = RemoveMacroBlocksInFile(FileLines::OfText(text));
   EXPECT_EQ(macros_from_text.text, literal_macros.text);
   EXPECT_EQ(MacroLogItem(macros_from_text), MacroLogItem(literal_macros));
 

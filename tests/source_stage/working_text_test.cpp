@@ -36,29 +36,34 @@ TEST(TextBuilderFit, FailsWhereTheBufferedBuilderFails) {
   }
 }
 
-// A file's text gives the working text and the visits of its split lines.
-TEST(WorkingText, FromAFileTextAsFromItsLines) {
-  const UStringView kTexts[] = {u"",          u"a",          u"a\n",      u"a\r",        u"a\r\n",     u"\r\n\r\n",
-                                u"\n\r",      u"  x  \n\ty ", u"a\n\rb\r", u"   \r\n  ", u"p\r\r\n\nq"};
-  for (UStringView text : kTexts) {
-    std::vector<std::pair<UString, size_t>> from_lines, from_text;
-    auto by_lines = BuildWorkingText(SplitLineViews(text), {}, {}, [&](UStringView line, size_t offset) {
-      from_lines.emplace_back(UString(line), offset);
-    });
-    auto by_text = BuildWorkingText(text, {}, {}, [&](UStringView line, size_t offset) {
-      from_text.emplace_back(UString(line), offset);
-    });
-    ASSERT_TRUE(by_lines && by_text);
-    EXPECT_EQ(*by_text, *by_lines) << Utf8(text);
-    EXPECT_EQ(from_text, from_lines) << Utf8(text);
+using Visits = std::vector<std::pair<UString, size_t>>;
+
+template <typename Lines>
+std::pair<std::optional<UString>, Visits> Working(const Lines& lines) {
+  Visits visits;
+  auto text = BuildWorkingText(lines, {}, {}, [&](UStringView line, size_t offset) { visits.emplace_back(line, offset); });
+  return {text, visits};
+}
+
+// A file's text, and its UTF-8 bytes decoded in pieces of any size, give the
+// working text and the visits of the text's split lines.
+TEST(WorkingText, FromAFileAsFromItsLines) {
+  const std::string_view kFiles[] = {"",         "a",          "a\n",       "a\r",          "a\r\n",
+                                     "\r\n\r\n", "\n\r",        "  x  \n\ty ", "a\n\rb\r",      "   \r\n  ",
+                                     "p\r\r\n\nq", "\xc3\x9c\xce\xa3 (\r\n\xe2\x82", "\xff\xc3\n\x80 \r"};
+  for (std::string_view bytes : kFiles) {
+    UString text = DecodeUtf8(bytes);
+    auto expected = Working(SplitLineViews(text));
+    ASSERT_TRUE(expected.first);
+    EXPECT_EQ(Working(FileLines::OfText(text)), expected) << bytes;
+    for (size_t piece = 1; piece <= 6; ++piece) EXPECT_EQ(Working(FileLines::OfUtf8(bytes, piece)), expected) << bytes;
   }
-  UString expected = u"x\r\n\ty\r\n";
-  EXPECT_EQ(*BuildWorkingText(UStringView(u"  x  \n\ty "), {}, {}, [](UStringView, size_t) {}), expected);
+  EXPECT_EQ(*Working(FileLines::OfText(u"  x  \n\ty ")).first, u"x\r\n\ty\r\n");
 }
 
 TEST(WorkingText, ATextPastTheLimitIsNotHeldAndTheInputIsStillReleased) {
   bool released = false;
-  auto text = BuildWorkingText(UStringView(u"abc\ndef"), TextBuilderLimits{6, 0}, [&] { released = true; },
+  auto text = BuildWorkingText(FileLines::OfUtf8("abc\ndef"), TextBuilderLimits{6, 0}, [&] { released = true; },
                                [](UStringView, size_t) {});
   EXPECT_FALSE(text.has_value());
   EXPECT_TRUE(released);
