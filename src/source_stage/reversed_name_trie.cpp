@@ -79,9 +79,26 @@ void ReversedNameTrie::Place(const std::vector<UString>& sorted) {
     int32_t slot;
     size_t from, to, depth;
   };
-  slots_.assign(static_cast<size_t>(code_count_) + 2, Slot{});
+  slots_.assign(1, Slot{});
   slots_[0].parent = -2;  // the root is never free
-  size_t first_free = 1;
+  // skip[p]: p when slot p is free, else a later slot to look at, so that
+  // the search passes over taken slots at once (paths are halved as they
+  // are followed).
+  std::vector<size_t> skip = {1};
+  auto grow = [&](size_t size) {
+    while (slots_.size() < size) {
+      skip.push_back(slots_.size());
+      slots_.emplace_back();
+    }
+  };
+  auto find_free = [&](size_t at) {
+    while (at < skip.size() && skip[at] != at) {
+      size_t next = skip[at];
+      if (next < skip.size()) skip[at] = skip[next];
+      at = next;
+    }
+    return at;
+  };
   int32_t highest_base = 0;
   std::vector<Pending> queue = {{0, 0, sorted.size(), 0}};
   std::vector<int32_t> codes;
@@ -102,29 +119,33 @@ void ReversedNameTrie::Place(const std::vector<UString>& sorted) {
     }
     if (codes.empty()) continue;
 
+    // The first free slots that fit the codes; after a few tries, past the
+    // end, where every slot is free, so that placing stays linear.
+    constexpr int kTries = 32;
+    const size_t first_code = static_cast<size_t>(codes[0]);
     size_t base = 0;
-    for (size_t at = std::max(first_free, static_cast<size_t>(codes[0]));; ++at) {
-      if (at >= slots_.size()) slots_.resize(at + 1);
-      if (slots_[at].parent != kNone) continue;
-      base = at - static_cast<size_t>(codes[0]);
-      size_t last = base + static_cast<size_t>(codes.back());
-      if (last >= slots_.size()) slots_.resize(last + 1);
+    size_t at = find_free(first_code);
+    for (int tries = 1;; ++tries) {
+      if (tries == kTries) at = std::max(slots_.size(), first_code);
+      base = at - first_code;
+      grow(base + static_cast<size_t>(codes.back()) + 1);
       if (std::all_of(codes.begin(), codes.end(),
                       [&](int32_t code) { return slots_[base + static_cast<size_t>(code)].parent == kNone; })) {
         break;
       }
+      at = find_free(at + 1);
     }
     slots_[static_cast<size_t>(p.slot)].base = static_cast<int32_t>(base);
     highest_base = std::max(highest_base, static_cast<int32_t>(base));
     for (size_t k = 0; k < codes.size(); ++k) {
       size_t child = base + static_cast<size_t>(codes[k]);
       slots_[child].parent = p.slot;
+      skip[child] = child + 1;
       queue.push_back({static_cast<int32_t>(child), ranges[k].first, ranges[k].second, p.depth + 1});
     }
-    while (first_free < slots_.size() && slots_[first_free].parent != kNone) ++first_free;
   }
   // Every step from any slot stays inside the array.
-  slots_.resize(static_cast<size_t>(highest_base) + static_cast<size_t>(code_count_) + 1);
+  grow(static_cast<size_t>(highest_base) + static_cast<size_t>(code_count_) + 1);
 }
 
 }  // namespace sparlin
