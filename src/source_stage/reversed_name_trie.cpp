@@ -31,15 +31,21 @@ ReversedNameTrie::ReversedNameTrie(const std::vector<UString>& names) {
 void ReversedNameTrie::TabulateFirstSteps() {
   constexpr int32_t kMaxStride = 128;
   stride_ = code_count_ + 1;
-  one_step_.assign(static_cast<size_t>(stride_), kNone);
-  for (int32_t code = 1; code < stride_; ++code) one_step_[static_cast<size_t>(code)] = Child(0, code);
   if (stride_ > kMaxStride) return;
-  two_steps_.assign(static_cast<size_t>(stride_ * stride_), kNone);
+  pairs_.assign(static_cast<size_t>(stride_ * stride_), FirstSteps{});
   for (int32_t first = 1; first < stride_; ++first) {
-    int32_t slot = one_step_[static_cast<size_t>(first)];
-    if (slot == kNone) continue;
-    for (int32_t second = 1; second < stride_; ++second) {
-      two_steps_[static_cast<size_t>(first * stride_ + second)] = Child(slot, second);
+    int32_t one = Child(0, first);
+    if (one == kNone) continue;
+    for (int32_t second = 0; second < stride_; ++second) {
+      FirstSteps& steps = pairs_[static_cast<size_t>(first * stride_ + second)];
+      steps.first_word = slots_[static_cast<size_t>(one)].counted;
+      int32_t two = second == 0 ? kNone : Child(one, second);
+      if (two == kNone) continue;
+      steps.second_word = slots_[static_cast<size_t>(two)].counted;
+      // A slot that is nobody's parent ends every walk.
+      bool has_children = false;
+      for (int32_t code = 1; code < stride_ && !has_children; ++code) has_children = Child(two, code) != kNone;
+      if (has_children) steps.onward = two;
     }
   }
 }

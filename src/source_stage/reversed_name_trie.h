@@ -23,22 +23,17 @@ class ReversedNameTrie {
   // `text`, and one more when an "@" stands before it. Word w is counted at
   // place w + 1 of `counts`.
   void CountNamesEndingAt(UStringView text, size_t end, std::vector<int64_t>& counts) const {
-    Credit(slots_[0], text, end, counts);
+    if (slots_[0].counted != 0) Credit(slots_[0].counted, text, end, counts);
     if (end == 0) return;
-    // The first two steps are read from tables by the two characters alone,
-    // so that neither waits for the other: most walks end there.
+    if (pairs_.empty()) return WalkOn(0, text, end, counts);
+    // The first two steps are read from one table by the two characters
+    // alone: most walks end there.
     int32_t first = Code(text[end - 1]);
-    int32_t slot = one_step_[static_cast<size_t>(first)];
-    if (slot == kNone) return;
-    Credit(slots_[static_cast<size_t>(slot)], text, end - 1, counts);
-    if (end == 1) return;
-    int32_t second = Code(text[end - 2]);
-    slot = two_steps_.empty() ? Child(slot, second) : two_steps_[static_cast<size_t>(first * stride_ + second)];
-    for (size_t at = end - 2; slot != kNone; --at) {
-      Credit(slots_[static_cast<size_t>(slot)], text, at, counts);
-      if (at == 0) return;
-      slot = Child(slot, Code(text[at - 1]));
-    }
+    int32_t second = end > 1 ? Code(text[end - 2]) : 0;
+    const FirstSteps& steps = pairs_[static_cast<size_t>(first * stride_ + second)];
+    if (steps.first_word != 0) Credit(steps.first_word, text, end - 1, counts);
+    if (steps.second_word != 0) Credit(steps.second_word, text, end - 2, counts);
+    if (steps.onward != kNone) WalkOn(steps.onward, text, end - 2, counts);
   }
 
  private:
@@ -52,10 +47,21 @@ class ReversedNameTrie {
     int32_t counted = 0;  // the word that ends here + 1, or 0
   };
 
-  static void Credit(const Slot& here, UStringView text, size_t at, std::vector<int64_t>& counts) {
-    if (here.counted == 0) return;
+  // Counts the word at `counted` - 1 that starts at `at`.
+  static void Credit(int32_t counted, UStringView text, size_t at, std::vector<int64_t>& counts) {
     bool after_at_sign = at > 0 && text[at - 1] == u'@';
-    counts[static_cast<size_t>(here.counted)] += 1 + static_cast<int64_t>(after_at_sign);
+    counts[static_cast<size_t>(counted)] += 1 + static_cast<int64_t>(after_at_sign);
+  }
+
+  // The rest of a walk that stands at `slot`, credited already, with `at`
+  // characters of the text before it.
+  void WalkOn(int32_t slot, UStringView text, size_t at, std::vector<int64_t>& counts) const {
+    for (; at > 0; --at) {
+      slot = Child(slot, Code(text[at - 1]));
+      if (slot == kNone) return;
+      int32_t counted = slots_[static_cast<size_t>(slot)].counted;
+      if (counted != 0) Credit(counted, text, at - 1, counts);
+    }
   }
 
   // The code of a character of the text after lowering; 0 when no name
@@ -76,11 +82,16 @@ class ReversedNameTrie {
   std::vector<char16_t> other_chars_;  // sorted lower-case characters past ASCII
   int32_t code_count_ = 0;
   std::vector<Slot> slots_;
-  // The slot one step from the root per code, and two steps per pair of
-  // codes (first * stride_ + second; empty when the names hold too many
-  // characters for such a table).
-  std::vector<int32_t> one_step_;
-  std::vector<int32_t> two_steps_;
+  // Per pair of codes (first * stride_ + second, second 0 for no second
+  // step): the words that end one and two steps from the root, and the slot
+  // two steps down when the walk can go on from there. Empty when the names
+  // hold too many characters for such a table.
+  struct FirstSteps {
+    int32_t first_word = 0;   // counted, or 0
+    int32_t second_word = 0;  // counted, or 0
+    int32_t onward = kNone;
+  };
+  std::vector<FirstSteps> pairs_;
   int32_t stride_ = 0;
   std::vector<int32_t> name_word_;
   int32_t word_count_ = 0;

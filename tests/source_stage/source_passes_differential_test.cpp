@@ -112,6 +112,22 @@ void RandomEdit(UString& text, std::mt19937_64& random) {
   }
 }
 
+// Names with more distinct characters than the walk's first-step table
+// takes, so the counting walks the tree from its root.
+TEST(SourcePassesDifferential, NamesOfManyCharacters) {
+  std::mt19937_64 random(11);
+  std::vector<UString> names = {u"", u"x"};
+  UString text;
+  for (char16_t ch = 0x100; ch < 0x1C0; ++ch) {
+    names.push_back(UString(1, ch) + static_cast<char16_t>(u'a' + ch % 7));
+    text += UString(random() % 2 ? u"@" : u" ") + static_cast<char16_t>(ch ^ (random() % 2)) +
+            static_cast<char16_t>(u'a' + random() % 7) + (random() % 3 ? u"(" : u" (");
+  }
+  std::vector<int64_t> counts = CountProcedureReferences(text, names);
+  UString lower = ToLower(text);
+  for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(counts[i], oracle::LiteralReferenceCount(lower, names[i])) << i;
+}
+
 TEST(SourcePassesDifferential, CorpusSources) {
   std::vector<std::filesystem::path> files = CorpusSources();
   ASSERT_GT(files.size(), 50u);
