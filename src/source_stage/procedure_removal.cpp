@@ -29,9 +29,12 @@ LineKind ClassifyLine(UStringView line) {
 // The procedure table, filled line by line while the working text is written.
 class ProcedureTable {
  public:
+  // Only lines that begin with "P", "E" or a tab can open or close a block.
+  static bool MayMatter(UStringView line) {
+    return !line.empty() && (line[0] == u'P' || line[0] == u'E' || line[0] == u'\t');
+  }
+
   void Visit(UStringView line, size_t offset) {
-    // Only lines that begin with "P", "E" or a tab can open or close a block.
-    if (line.empty() || (line[0] != u'P' && line[0] != u'E' && line[0] != u'\t')) return;
     switch (ClassifyLine(line)) {
       case LineKind::kDefinition:
         table_.push_back({DefinitionName(line), offset, std::nullopt});
@@ -88,8 +91,9 @@ template <typename Lines>
 ProcedureRemovalResult RemoveBlocks(const Lines& lines, const TextBuilderLimits& limits,
                                     const std::function<void()>& release_input) {
   ProcedureTable table;
-  std::optional<UString> text =
-      BuildWorkingText(lines, limits, release_input, [&table](UStringView line, size_t offset) { table.Visit(line, offset); });
+  std::optional<UString> text = BuildWorkingText(lines, limits, release_input, [&table](UStringView line, size_t offset) {
+    if (ProcedureTable::MayMatter(line)) table.Visit(line, offset);
+  });
   return table.Finish(std::move(text));
 }
 
