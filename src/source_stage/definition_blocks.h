@@ -1,6 +1,6 @@
 // What macro removal and uncalled procedure removal share: the definition
-// blocks they record while they assemble the working text, and the cut that
-// takes a block out of it.
+// blocks they record while they assemble the working text (working_text.h),
+// and the cut that takes a block out of it.
 #pragma once
 
 #include <functional>
@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "text/buffered_text_builder.h"
 #include "text/text_ops.h"
 #include "text/ustring.h"
 
@@ -21,28 +20,6 @@ struct DefinitionBlock {
   size_t start = 0;
   std::optional<size_t> end;
 };
-
-// The working text of a removal pass: every line trimmed of blanks and ended
-// with "\r\n". `visit(line, offset)` sees each trimmed line with the offset
-// at which it stands in the text. `release_input`, when given, is called once
-// the lines have been read, before the text leaves its builder. Nothing when
-// the text could not be held.
-template <typename Visit>
-std::optional<UString> BuildWorkingText(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
-                                        const std::function<void()>& release_input, Visit visit) {
-  BufferedTextBuilder builder(limits);
-  size_t units = 2 * lines.size();
-  for (UStringView line : lines) units += line.size();
-  builder.Reserve(units);
-  for (UStringView raw : lines) {
-    UStringView line = TrimBlanksView(raw);
-    visit(line, builder.Size());
-    builder.Append(line);
-    builder.Append(std::u16string_view(u"\r\n"));
-  }
-  if (release_input) release_input();
-  return builder.Finish();
-}
 
 // The name in a definition line: the text before the first "(", split at
 // blanks, second field ("Procedure.s Name (a)" gives "Name").

@@ -100,7 +100,7 @@ TextEncoding ReadIdeOptions(BuildContext& ctx) {
   }
   DetectedBom bom = DetectBom(bytes);
   UString source_text = DecodeText(std::string_view(bytes).substr(bom.length), bom.encoding);
-  bytes = std::string();
+  std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)
   IdeOptions options = ParseIdeOptions(std::move(source_text), g.OutputPath);
 
   SourceValues& s = ctx.state.source;

@@ -2,22 +2,24 @@
 
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
+#include "source_stage/working_text.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
 
 using namespace std::string_view_literals;
 
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
-  return RemoveMacroBlocks(std::vector<UStringView>(lines.begin(), lines.end()), limits);
-}
+namespace {
 
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
+template <typename Lines>
+MacroRemovalResult RemoveBlocks(const Lines& lines, const TextBuilderLimits& limits,
                                 const std::function<void()>& release_input) {
   MacroRemovalResult result;
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
   std::optional<UString> text = BuildWorkingText(lines, limits, release_input, [&](UStringView line, size_t offset) {
+    // Only lines that begin with "M", "E" or a tab can open or close a block.
+    if (line.empty() || (line[0] != u'M' && line[0] != u'E' && line[0] != u'\t')) return;
     if (line.substr(0, 6) == u"Macro "sv) {
       table.push_back({DefinitionName(line), offset, std::nullopt});
       current = table.size() - 1;
@@ -45,14 +47,30 @@ MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, cons
   return result;
 }
 
+}  // namespace
+
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
+  return RemoveBlocks(lines, limits, {});
+}
+
+MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
+                                const std::function<void()>& release_input) {
+  return RemoveBlocks(lines, limits, release_input);
+}
+
+MacroRemovalResult RemoveMacroBlocksInFile(const FileLines& file, const TextBuilderLimits& limits,
+                                           const std::function<void()>& release_file) {
+  return RemoveBlocks(file, limits, release_file);
+}
+
 UString MacroLogItem(const MacroRemovalResult& result) {
   return RemovalLogItem(u"\t\u00B7  Macro Comments Removed: ", result.count, result.names);
 }
 
 void RemoveMacros(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const std::vector<UStringView>& lines,
-                                                         const std::function<void()>& release_lines) {
-    MacroRemovalResult result = RemoveMacroBlocks(lines, limits, release_lines);
+  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const FileLines& file,
+                                                         const std::function<void()>& release_file) {
+    MacroRemovalResult result = RemoveMacroBlocksInFile(file, limits, release_file);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? MacroLogItem(result) : UString()};
   });
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/build_state.h"
+#include "source_stage/working_text.h"
 
 namespace sparlin {
 
@@ -20,6 +21,10 @@ struct MacroRemovalResult {
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits = {},
                                 const std::function<void()>& release_input = {});
 MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits = {});
+// The same on the lines of a whole file, without a list of them;
+// `release_file` as `release_input`.
+MacroRemovalResult RemoveMacroBlocksInFile(const FileLines& file, const TextBuilderLimits& limits = {},
+     const std::function<void()>& release_file = {});
 
 // "\t·  Macro Comments Removed: " + count, and the names.
 UString MacroLogItem(const MacroRemovalResult& result);

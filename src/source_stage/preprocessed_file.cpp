@@ -26,6 +26,11 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format, std::strin
   // Written piece by piece into one buffer: the file can be large, and a
   // line break never pairs with the unit before it.
   std::string bytes = BomBytes(format);
+  // Made at its size (a UTF-32 text at most), so that it never grows by copy.
+  size_t text_bytes = format == TextEncoding::kUtf16LE || format == TextEncoding::kUtf16BE ? 2 * text.size()
+                      : format == TextEncoding::kUtf32BE                                   ? 4 * text.size()
+                                                                                           : EncodedUtf8Size(text);
+  bytes.reserve(bytes.size() + text_bytes + 8 + trailing.size());
   AppendEncodedText(bytes, text, format);
   AppendEncodedText(bytes, u"\r\n", format);
   bytes += trailing;
@@ -41,13 +46,17 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
     return;
   }
   const std::string trailing = TrailingPartialUnit(bytes, format);
-  auto text = std::make_unique<UString>(DecodePreprocessed(bytes, format));
-  bytes = std::string();
-  auto lines = std::make_unique<std::vector<UStringView>>(SplitLineViews(*text));
-  RewrittenText result = pass(*lines, [&] {
-    text.reset();
-    lines.reset();
-  });
+  DetectedBom bom = DetectBom(bytes);
+  TextEncoding encoding = bom.length > 0 ? bom.encoding : format;
+  RewrittenText result;
+  if (encoding != TextEncoding::kUtf16LE && encoding != TextEncoding::kUtf16BE && encoding != TextEncoding::kUtf32BE) {
+    // Decoded as DecodePreprocessed decodes it, a piece at a time.
+    result = pass(FileLines::OfUtf8(std::string_view(bytes).substr(bom.length)), [&bytes] { std::string().swap(bytes); });
+  } else {
+    auto text = std::make_unique<UString>(DecodePreprocessed(bytes, format));
+    std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)
+    result = pass(FileLines::OfText(*text), [&text] { text.reset(); });
+  }
   if (!result.ok) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
     return;

@@ -8,6 +8,7 @@
 
 #include "core/build_state.h"
 #include "core/messages.h"
+#include "source_stage/working_text.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -39,10 +40,11 @@ struct RewrittenText {
 // progress bar and writes the file back safely. A file that cannot be read,
 // or a text that cannot be written, shows the pass's message (`error_title`)
 // and leaves the file as it was.
-// The pass gets the lines as views and a call that frees them, which it makes
-// once it has read them, so that a large file's text is not held twice.
-using RemovalPass =
-    std::function<RewrittenText(const std::vector<UStringView>& lines, const std::function<void()>& release_lines)>;
+// The pass gets the file's lines (from its UTF-8 bytes, or its decoded text
+// for the other encodings) and a call that frees what they are read from,
+// which it makes once it has read them, so that a large file is not held
+// twice.
+using RemovalPass = std::function<RewrittenText(const FileLines& file, const std::function<void()>& release_file)>;
 void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress, const RemovalPass& pass);
 
 }  // namespace sparlin

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/build_state.h"
+#include "source_stage/working_text.h"
 
 namespace sparlin {
 
@@ -20,6 +21,10 @@ struct ProcedureRemovalResult {
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits = {},
                                 const std::function<void()>& release_input = {});
 ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits = {});
+// The same on the lines of a whole file, without a list of them;
+// `release_file` as `release_input`.
+ProcedureRemovalResult RemoveUncalledProcedureBlocksInFile(const FileLines& file, const TextBuilderLimits& limits = {},
+     const std::function<void()>& release_file = {});
 
 // "\t·  Uncalled Procedures Removed: " + count, and the names.
 UString ProcedureLogItem(const ProcedureRemovalResult& result);

@@ -34,7 +34,12 @@ bool ConvertSourceEncoding(BuildContext& ctx) {
     return false;
   }
   if (format == TextEncoding::kAscii) return true;
-  if (!ctx.files.SafeReplaceFile(path, ConvertedPreprocessedBytes(bytes, format))) {
+  // As ConvertedPreprocessedBytes, with the compiler's bytes freed before the
+  // new ones are made: a large file is then held twice, not three times.
+  const std::string trailing = TrailingPartialUnit(bytes, TextEncoding::kUtf8);
+  UString text = DecodePreprocessed(bytes, TextEncoding::kUtf8);
+  std::string().swap(bytes);
+  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(text, format, trailing))) {
     ctx.host.ShowMessage(u"Error Convert", WritingFailedText(path), MessageIcon::kError);
     return false;
   }

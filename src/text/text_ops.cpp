@@ -220,9 +220,6 @@ int64_t LeadingInteger(UStringView text) {
   return negative ? -value : value;
 }
 
-namespace {
-
-// The position of the next "\r" or "\n" at or after `i`; the end when none.
 // Eight code units at a time where the processor allows.
 size_t NextLineBreak(UStringView text, size_t i) {
 #if defined(__SSE2__)
@@ -239,29 +236,11 @@ size_t NextLineBreak(UStringView text, size_t i) {
   return i;
 }
 
-}  // namespace
-
 std::vector<UString> SplitLines(UStringView text) {
   std::vector<UString> lines;
   for (UStringView line : SplitLineViews(text)) lines.emplace_back(line);
   return lines;
 }
-
-namespace {
-
-// Calls `line(view)` for every line of the text.
-template <typename Line>
-void ForEachLine(UStringView text, Line line) {
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = NextLineBreak(text, start);
-    line(text.substr(start, end - start));
-    if (end == text.size()) break;
-    start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
-  }
-}
-
-}  // namespace
 
 std::vector<UStringView> SplitLineViews(UStringView text) {
   // Counted first: a large file's list is made once, at its size.

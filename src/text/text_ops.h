@@ -53,4 +53,19 @@ std::vector<UString> SplitLines(UStringView text);
 // The same lines as views into `text`, which must outlive them.
 std::vector<UStringView> SplitLineViews(UStringView text);
 
+// The position of the next "\r" or "\n" at or after `i`; the end when none.
+size_t NextLineBreak(UStringView text, size_t i);
+
+// Calls `line(view)` for every line of the text, split as SplitLines splits.
+template <typename Line>
+void ForEachLine(UStringView text, Line line) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = NextLineBreak(text, start);
+    line(text.substr(start, end - start));
+    if (end == text.size()) break;
+    start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+  }
+}
+
 }  // namespace sparlin

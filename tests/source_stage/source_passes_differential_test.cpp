@@ -46,12 +46,19 @@ void ExpectSamePasses(const UString& text, const std::string& what, uint64_t see
   EXPECT_EQ(fast.text, literal.text);
   EXPECT_EQ(fast.removed, literal.removed);
   EXPECT_EQ(ProcedureLogItem(fast), ProcedureLogItem(literal));
+  // The file's passes read the lines straight from its text.
+  ProcedureRemovalResult from_text = RemoveUncalledProcedureBlocksInFile(FileLines::OfText(text));
+  EXPECT_EQ(from_text.text, literal.text);
+  EXPECT_EQ(from_text.removed, literal.removed);
 
   MacroRemovalResult fast_macros = RemoveMacroBlocks(lines);
   MacroRemovalResult literal_macros = oracle::LiteralRemoveMacroBlocks(lines);
   ASSERT_TRUE(fast_macros.ok);
   EXPECT_EQ(fast_macros.text, literal_macros.text);
   EXPECT_EQ(MacroLogItem(fast_macros), MacroLogItem(literal_macros));
+  MacroRemovalResult macros_from_text = RemoveMacroBlocksInFile(FileLines::OfText(text));
+  EXPECT_EQ(macros_from_text.text, literal_macros.text);
+  EXPECT_EQ(MacroLogItem(macros_from_text), MacroLogItem(literal_macros));
 
   // The counts themselves, on the working text of the pass.
   std::mt19937_64 random(seed);
@@ -103,6 +110,22 @@ void RandomEdit(UString& text, std::mt19937_64& random) {
       text.insert(at, piece);
     }
   }
+}
+
+// Names with more distinct characters than the walk's first-step table
+// takes, so the counting walks the tree from its root.
+TEST(SourcePassesDifferential, NamesOfManyCharacters) {
+  std::mt19937_64 random(11);
+  std::vector<UString> names = {u"", u"x"};
+  UString text;
+  for (char16_t ch = 0x100; ch < 0x1C0; ++ch) {
+    names.push_back(UString(1, ch) + static_cast<char16_t>(u'a' + ch % 7));
+    text += UString(random() % 2 ? u"@" : u" ") + static_cast<char16_t>(ch ^ (random() % 2)) +
+            static_cast<char16_t>(u'a' + random() % 7) + (random() % 3 ? u"(" : u" (");
+  }
+  std::vector<int64_t> counts = CountProcedureReferences(text, names);
+  UString lower = ToLower(text);
+  for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(counts[i], oracle::LiteralReferenceCount(lower, names[i])) << i;
 }
 
 TEST(SourcePassesDifferential, CorpusSources) {
