@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/buffered_text_builder.h"
 #include "text/text_builder.h"
 #include "text/text_ops.h"
 #include "text/ustring.h"
@@ -32,13 +33,13 @@ class TextBuilderFit {
   }
 
  private:
-  static constexpr size_t kBlock = 32768;
+  static constexpr size_t kBlock = BufferedTextBuilder::kBlock;
   void Flush();
 
   TextBuilderLimits limits_;
   size_t pending_ = 0;
   int64_t length_ = 0;
-  int64_t capacity_ = 20484;
+  int64_t capacity_ = kTextBuilderFirstBlock;
   bool failed_ = false;
 };
 

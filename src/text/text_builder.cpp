@@ -6,23 +6,24 @@
 
 namespace sparlin {
 
+bool TextBuilderAppendFits(const TextBuilderLimits& limits, int64_t length, int64_t count, int64_t& capacity) {
+  if (length + count > limits.max_length) return false;
+  int64_t needed = 2 * (length + count);
+  if (needed <= capacity - 4) return true;
+  int64_t grown = std::llround(static_cast<double>(needed) * 1.28 + 4.0);
+  if (limits.max_block_bytes > 0 && grown > limits.max_block_bytes) return false;
+  capacity = grown;
+  return true;
+}
+
 template <typename Char>
 void BasicTextBuilder<Char>::Append(View text, int64_t count) {
   if (count <= 0 || count > static_cast<int64_t>(text.size())) count = static_cast<int64_t>(text.size());
   if (count == 0) return;
-  int64_t length = static_cast<int64_t>(text_.size());
-  if (length + count > limits_.max_length) {
-    failed_ = true;
-    return;
-  }
-  int64_t needed = 2 * (length + count);
   int64_t capacity = capacity_;
-  if (needed > capacity - 4) {
-    capacity = std::llround(static_cast<double>(needed) * 1.28 + 4.0);
-    if (limits_.max_block_bytes > 0 && capacity > limits_.max_block_bytes) {
-      failed_ = true;  // the old text is still intact
-      return;
-    }
+  if (!TextBuilderAppendFits(limits_, static_cast<int64_t>(text_.size()), count, capacity)) {
+    failed_ = true;  // the old text is still intact
+    return;
   }
   try {
     text_.append(text.substr(0, static_cast<size_t>(count)));

@@ -23,6 +23,14 @@ struct TextBuilderLimits {
   int64_t max_block_bytes = 0;                               // 0: no limit
 };
 
+// The block's size before the first growth, in bytes.
+constexpr int64_t kTextBuilderFirstBlock = 20484;
+
+// The growth rule for an append of `count` code units behind `length`:
+// false when it breaks a limit; else `capacity` (the block's size in bytes)
+// becomes what it is after the append.
+bool TextBuilderAppendFits(const TextBuilderLimits& limits, int64_t length, int64_t count, int64_t& capacity);
+
 template <typename Char>
 class BasicTextBuilder {
  public:
@@ -54,7 +62,7 @@ class BasicTextBuilder {
  private:
   TextBuilderLimits limits_;
   String text_;
-  int64_t capacity_ = 20484;
+  int64_t capacity_ = kTextBuilderFirstBlock;
   bool failed_ = false;
 };
 
