@@ -46,23 +46,28 @@ class BasicNameTable {
     }
   }
 
-  // Names are short: compared eight bytes at a time, without a call.
+  // Names are short: compared eight bytes at a time, without a call; the
+  // last word overlaps the one before it, so no loop runs byte by byte.
   static bool Same(View a, View b) {
     if (a.size() != b.size()) return false;
     const char* x = reinterpret_cast<const char*>(a.data());
     const char* y = reinterpret_cast<const char*>(b.data());
     size_t bytes = a.size() * sizeof(Char);
-    size_t i = 0;
-    for (; i + 8 <= bytes; i += 8) {
-      uint64_t u, v;
+    if (bytes < 8) {
+      for (size_t i = 0; i < bytes; ++i) {
+        if (x[i] != y[i]) return false;
+      }
+      return true;
+    }
+    uint64_t u, v;
+    for (size_t i = 0; i + 8 < bytes; i += 8) {
       std::memcpy(&u, x + i, 8);
       std::memcpy(&v, y + i, 8);
       if (u != v) return false;
     }
-    for (; i < bytes; ++i) {
-      if (x[i] != y[i]) return false;
-    }
-    return true;
+    std::memcpy(&u, x + bytes - 8, 8);
+    std::memcpy(&v, y + bytes - 8, 8);
+    return u == v;
   }
 
   // Eight bytes per step.

@@ -340,6 +340,9 @@ void BasicReferenceIndex<Char>::IndexCleanUpNames() {
     if (clean_up_length_.size() <= name.size()) clean_up_length_.resize(name.size() + 1, false);
     clean_up_length_[name.size()] = true;
   }
+  for (size_t length = 0; length < clean_up_length_.size(); ++length) {
+    if (clean_up_length_[length]) clean_up_lengths_.push_back(length);
+  }
 }
 
 template <typename Char>
@@ -361,15 +364,21 @@ void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
   if (end_label_ == std::u16string::npos && HasAt(text, at, "PB_EndFunctions:\r\n")) end_label_ = at;
   if (clean_up_names_.empty() || !(HasAt(text, at, "PB_End") || HasAt(text, at, "PB_Free"))) return;
   View run = text.substr(at, RunEnd(text, at) - at);
-  const size_t mask = clean_up_slots_.size() - 1;
+  // The hashes of every beginning of the name first, then a look at the
+  // lengths that clean-up names have: both loops run alike for every name.
   const size_t longest = std::min(run.size(), clean_up_length_.size() - 1);
+  prefix_hashes_.resize(longest + 1);
   uint64_t hash = kCleanUpHashStart;
   for (size_t length = 1; length <= longest; ++length) {
     hash = CleanUpHashStep(hash, run[length - 1]);
-    if (!clean_up_length_[length]) continue;
-    for (size_t slot = hash & mask; clean_up_slots_[slot] >= 0; slot = (slot + 1) & mask) {
+    prefix_hashes_[length] = hash;
+  }
+  const size_t mask = clean_up_slots_.size() - 1;
+  for (size_t length : clean_up_lengths_) {
+    if (length > longest) break;
+    for (size_t slot = prefix_hashes_[length] & mask; clean_up_slots_[slot] >= 0; slot = (slot + 1) & mask) {
       size_t k = static_cast<size_t>(clean_up_slots_[slot]);
-      if (clean_up_hashes_[k] == hash && View(clean_up_names_[k]) == run.substr(0, length)) {
+      if (clean_up_hashes_[k] == prefix_hashes_[length] && View(clean_up_names_[k]) == run.substr(0, length)) {
         clean_up_[clean_up_symbols_[k]].push_back(at);
       }
     }

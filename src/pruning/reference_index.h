@@ -136,6 +136,8 @@ class BasicReferenceIndex {
   std::vector<uint64_t> clean_up_hashes_;   // by clean-up name
   std::vector<int32_t> clean_up_slots_;     // clean-up names by hash; -1: free
   std::vector<bool> clean_up_length_;       // some clean-up name is this long
+  std::vector<size_t> clean_up_lengths_;    // those lengths, ascending
+  std::vector<uint64_t> prefix_hashes_;     // of the name at hand, by length
 };
 
 using ReferenceIndex = BasicReferenceIndex<char16_t>;
