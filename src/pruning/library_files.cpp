@@ -12,18 +12,20 @@ bool IsLineEnd(char c) { return c == '\n' || c == '\r' || c == '\0'; }
 // not names: a candidate beginning with a capital letter is dropped when,
 // without blanks, it holds nothing but that letter plus at most one other
 // character, or two when the last is "!" or "?".
+// A name that the assembly declares stays as it is, blanks and all; the
+// declared names are looked at only when the rule would change the candidate.
 void ApplyCapitalRule(UString& candidate, const DeclaredRuntimeNames& declared) {
   if (candidate.empty() || candidate.front() < u'A' || candidate.front() > u'Z') return;
-  if (declared.Contains(candidate)) return;
-  for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
-    if (candidate.empty() || candidate.front() != letter) continue;
-    candidate = ReplaceAll(candidate, u" ", u"");
-    size_t length = candidate.size();
-    size_t same = 0;
-    for (char16_t c : candidate) same += (c == letter);
-    bool ends_in_mark = !candidate.empty() && (candidate.back() == u'!' || candidate.back() == u'?');
-    if (length == same || length == same + 1 || (length == same + 2 && ends_in_mark)) candidate.clear();
-  }
+  const char16_t letter = candidate.front();
+  UString compact = ReplaceAll(candidate, u" ", u"");
+  size_t length = compact.size();
+  size_t same = 0;
+  for (char16_t c : compact) same += (c == letter);
+  bool ends_in_mark = compact.back() == u'!' || compact.back() == u'?';
+  bool noise = length == same || length == same + 1 || (length == same + 2 && ends_in_mark);
+  if ((noise || compact.size() != candidate.size()) && declared.Contains(candidate)) return;
+  if (noise) compact.clear();
+  candidate = std::move(compact);
 }
 
 }  // namespace
@@ -79,11 +81,18 @@ std::vector<UString> LibraryFunctionNames(std::string_view bytes, const Declared
   return names;
 }
 
-DeclaredRuntimeNames::DeclaredRuntimeNames(UStringView text, bool is_64_bit) { Read(text, is_64_bit); }
-DeclaredRuntimeNames::DeclaredRuntimeNames(std::string_view ascii_text, bool is_64_bit) { Read(ascii_text, is_64_bit); }
+bool DeclaredRuntimeNames::Contains(UStringView name) const {
+  if (!read_) {
+    read_ = true;
+    Read(wide_text_);
+    Read(ascii_text_);
+  }
+  return names_.find(name) != names_.end();
+}
 
 template <typename Char>
-void DeclaredRuntimeNames::Read(std::basic_string_view<Char> text, bool is_64_bit) {
+void DeclaredRuntimeNames::Read(std::basic_string_view<Char> text) const {
+  const bool is_64_bit = is_64_bit_;
   static constexpr Char kExtrn[] = {'e', 'x', 't', 'r', 'n', ' '};
   static constexpr Char kLineBreak[] = {'\r', '\n'};
   const std::basic_string_view<Char> extrn(kExtrn, 6);
@@ -105,7 +114,7 @@ void DeclaredRuntimeNames::Read(std::basic_string_view<Char> text, bool is_64_bi
 }
 
 template <typename Char>
-void DeclaredRuntimeNames::Add(std::basic_string_view<Char> symbol) {
+void DeclaredRuntimeNames::Add(std::basic_string_view<Char> symbol) const {
   if (!symbol.empty() && symbol[0] == '_') symbol.remove_prefix(1);
   if (symbol.size() < 3 || symbol[0] != 'P' || symbol[1] != 'B' || symbol[2] != '_') return;
   symbol.remove_prefix(3);

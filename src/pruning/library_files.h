@@ -20,25 +20,30 @@ std::vector<std::string_view> SplitLibraryLines(std::string_view bytes);
 // The runtime function names (without "PB_") that the assembly declares in a
 // declaration form of the counting table: "extrn PB_F" (64-bit), "extrn _PB_F@",
 // "extrn _PB_F" or "extrn PB_F" (32-bit), each also with "_THREAD" or "_DOUBLE".
-// Read in one pass over the "extrn " occurrences of the text.
+// Read in one pass over the "extrn " occurrences of the text, when a name is
+// first asked for: most library files never ask. The text must outlive this.
 class DeclaredRuntimeNames {
  public:
   DeclaredRuntimeNames() = default;
-  DeclaredRuntimeNames(UStringView text, bool is_64_bit);
-  DeclaredRuntimeNames(std::string_view ascii_text, bool is_64_bit);
-  bool Contains(UStringView name) const { return names_.find(name) != names_.end(); }
+  DeclaredRuntimeNames(UStringView text, bool is_64_bit) : wide_text_(text), is_64_bit_(is_64_bit) {}
+  DeclaredRuntimeNames(std::string_view ascii_text, bool is_64_bit) : ascii_text_(ascii_text), is_64_bit_(is_64_bit) {}
+  bool Contains(UStringView name) const;
 
  private:
   template <typename Char>
-  void Read(std::basic_string_view<Char> text, bool is_64_bit);
+  void Read(std::basic_string_view<Char> text) const;
   template <typename Char>
-  void Add(std::basic_string_view<Char> symbol);
+  void Add(std::basic_string_view<Char> symbol) const;
   // Looked up by views, without a string made for each look-up.
   struct Hash {
     using is_transparent = void;
     size_t operator()(UStringView name) const noexcept { return std::hash<UStringView>()(name); }
   };
-  std::unordered_set<UString, Hash, std::equal_to<>> names_;
+  UStringView wide_text_;
+  std::string_view ascii_text_;
+  bool is_64_bit_ = false;
+  mutable bool read_ = false;
+  mutable std::unordered_set<UString, Hash, std::equal_to<>> names_;
 };
 
 // One candidate line (trimmed of blanks) after the cleaning rules; empty when

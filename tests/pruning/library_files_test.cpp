@@ -46,20 +46,22 @@ TEST(LibraryFileTest, NamesBetweenTheFirstTwoMarkerLinesSurviveTheNoise) {
 }
 
 // Short capital names are noise unless the assembly declares them in one of
-// the counted declaration forms of its bitness.
+// the counted declaration forms of its bitness; a declared name also keeps
+// its blanks.
 TEST(LibraryFileTest, ADeclaredShortCapitalNameIsARealName) {
-  const std::string bytes = "ERUP\0NaN\0AAA\0Sin\0ERUP\0"s;
+  const std::string bytes = "ERUP\0NaN\0AAA\0Sin\0Go On\0ERUP\0"s;
   struct Case {
     const char16_t* text;
     bool is_64_bit;
     std::vector<UString> names;
   };
-  for (const Case& c : {Case{u"extrn PB_NaN\r\n", true, {u"NaN", u"Sin"}},
-                        Case{u"; extrn PB_NaN_DOUBLE\r\n", true, {u"NaN", u"Sin"}},
-                        Case{u"extrn _PB_NaN@0\r\n", false, {u"NaN", u"Sin"}},
-                        Case{u"extrn _PB_NaN_THREAD@4\r\n", false, {u"NaN", u"Sin"}},
-                        Case{u"extrn _PB_NaN@0\r\n", true, {u"Sin"}},
-                        Case{u"CALL   PB_NaN\r\nextrn PB_NaNx\r\n", true, {u"Sin"}}}) {
+  for (const Case& c : {Case{u"extrn PB_NaN\r\n", true, {u"NaN", u"Sin", u"GoOn"}},
+                        Case{u"; extrn PB_NaN_DOUBLE\r\n", true, {u"NaN", u"Sin", u"GoOn"}},
+                        Case{u"extrn _PB_NaN@0\r\n", false, {u"NaN", u"Sin", u"GoOn"}},
+                        Case{u"extrn _PB_NaN_THREAD@4\r\n", false, {u"NaN", u"Sin", u"GoOn"}},
+                        Case{u"extrn _PB_NaN@0\r\n", true, {u"Sin", u"GoOn"}},
+                        Case{u"CALL   PB_NaN\r\nextrn PB_NaNx\r\n", true, {u"Sin", u"GoOn"}},
+                        Case{u"extrn PB_Go On\r\n", true, {u"Sin", u"Go On"}}}) {
     EXPECT_EQ(LibraryFunctionNames(bytes, DeclaredRuntimeNames(c.text, c.is_64_bit)), c.names) << EncodeUtf8(c.text);
   }
 }
