@@ -36,7 +36,7 @@ StageText RunLinePass(BuildContext& ctx, std::string bytes, const AsmPassOptions
   bytes.erase(0, DetectBom(bytes).length);
   if (IsAsciiText(bytes)) {
     AsciiAsmPassResult result = RewriteAsciiAssemblyText(bytes, options, source_folder, assembly, ctx.text_limits);
-    bytes = std::string();
+    std::string().swap(bytes);  // freed, not only emptied
     out.counts = result;
     if (result.ascii) {
       out.ascii = std::move(result.text);
@@ -47,7 +47,7 @@ StageText RunLinePass(BuildContext& ctx, std::string bytes, const AsmPassOptions
   }
   auto assembly_text = std::make_unique<AssemblyText>();
   DecodeAssemblyText(bytes, *assembly_text);
-  bytes = std::string();
+  std::string().swap(bytes);
   AsmPassResult result = RewriteAssemblyText(assembly_text->lines, options, source_folder, assembly,
                                              ctx.text_limits, [&assembly_text] { assembly_text.reset(); });
   out.counts = result;
