@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "pruning/anchor_scan.h"
+#include "text/byte_scan.h"
 #include "text/text_ops.h"
 
 namespace sparlin {

@@ -1,6 +1,6 @@
 #include "pruning/library_files.h"
 
-#include "pruning/anchor_scan.h"
+#include "text/byte_scan.h"
 #include "text/text_ops.h"
 
 namespace sparlin {

@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <array>
 
-#include "pruning/anchor_scan.h"
+#include "text/byte_scan.h"
 
 namespace sparlin {
 namespace {
 
 constexpr int kCountOnly = -1;
 constexpr uint64_t kCleanUpHashStart = 0xCBF29CE484222325ull;
-
-constexpr auto kNameChars = [] {
-  std::array<bool, 128> table{};
-  for (int c = 0; c < 128; ++c) {
-    table[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-  }
-  return table;
-}();  // a counted form that removal never touches
 
 // `part` is ASCII; the text's characters compare by code.
 template <typename Char>
@@ -32,42 +24,6 @@ inline bool HasAt(std::basic_string_view<Char> text, size_t at, std::string_view
 template <typename Char>
 inline bool EndsWithAscii(std::basic_string_view<Char> text, std::string_view part) {
   return text.size() >= part.size() && HasAt(text, text.size() - part.size(), part);
-}
-
-template <typename Char>
-inline bool IsNameChar(Char c) {
-  using Code = std::make_unsigned_t<Char>;
-  return static_cast<Code>(c) < 128 && kNameChars[static_cast<Code>(c)];
-}
-
-#ifdef SPARLIN_ANCHOR_SSE2
-// A mask of the name characters [A-Za-z0-9_] among sixteen bytes.
-inline unsigned NameCharMask(__m128i bytes) {
-  auto between = [&bytes](char low, char high) {
-    return _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(static_cast<char>(low - 1))),
-                         _mm_cmplt_epi8(bytes, _mm_set1_epi8(static_cast<char>(high + 1))));
-  };
-  __m128i name = _mm_or_si128(_mm_or_si128(between('a', 'z'), between('A', 'Z')),
-                              _mm_or_si128(between('0', '9'), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
-  return static_cast<unsigned>(_mm_movemask_epi8(name));
-}
-#endif
-
-// The end of the name that begins at `from`: sixteen bytes at a time for a
-// text of bytes, as names are often that long.
-template <typename Char>
-size_t RunEnd(std::basic_string_view<Char> text, size_t from) {
-#ifdef SPARLIN_ANCHOR_SSE2
-  if constexpr (sizeof(Char) == 1) {
-    while (from + 16 <= text.size()) {
-      unsigned outside = ~NameCharMask(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from))) & 0xFFFFu;
-      if (outside != 0) return from + static_cast<size_t>(__builtin_ctz(outside));
-      from += 16;
-    }
-  }
-#endif
-  while (from < text.size() && IsNameChar(text[from])) ++from;
-  return from;
 }
 
 // Calls on_hit(position) in increasing order for every "CA", "ex" and "; "
@@ -120,18 +76,6 @@ constexpr std::string_view kCheckNames[] = {"PB_ScintillaGadget", "PB_OpenWindow
                                             "PB_InitImage", "PB_Runtime_AddInteger"};
 
 }  // namespace
-
-bool IsIdentifierChar(char16_t c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_';
-}
-
-bool IsIdentifier(UStringView text) {
-  if (text.empty()) return false;
-  for (char16_t c : text) {
-    if (!IsIdentifierChar(c)) return false;
-  }
-  return true;
-}
 
 std::string_view DeclarationCheckName(DeclarationCheck check) { return kCheckNames[static_cast<size_t>(check)]; }
 
@@ -233,7 +177,7 @@ void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
   size_t after = at + 6;
   if (HasAt(text, after, "_")) {
     // "CALL  _" + F + "@" and its variants (32-bit).
-    size_t end = RunEnd(text, after + 1);
+    size_t end = IdentifierEnd(text, after + 1);
     NoteSuspect(text.substr(after + 1, end - after - 1));
     if (!is_64_bit_ && HasAt(text, end, "@")) {
       CreditVariants(text.substr(after + 1, end - after - 1), at, static_cast<int>(FormKind::kCallUnderscoreAt));
@@ -243,7 +187,7 @@ void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
   if (!HasAt(text, after, " ")) return;
   after += 1;  // behind "CALL   "
   if (HasAt(text, after, "qword [")) {
-    size_t end = RunEnd(text, after + 7);
+    size_t end = IdentifierEnd(text, after + 7);
     NoteSuspect(text.substr(after + 7, end - after - 7));
     if (is_64_bit_ && HasAt(text, end, "]\r\n")) {
       Credit(text.substr(after + 7, end - after - 7), at, static_cast<int>(FormKind::kCallQword));
@@ -251,7 +195,7 @@ void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
     return;
   }
   if (HasAt(text, after, "dword [_")) {
-    size_t end = RunEnd(text, after + 8);
+    size_t end = IdentifierEnd(text, after + 8);
     View run = text.substr(after + 8, end - after - 8);
     NoteSuspect(run);
     if (is_64_bit_) return;
@@ -263,7 +207,7 @@ void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
     }
     return;
   }
-  size_t end = RunEnd(text, after);
+  size_t end = IdentifierEnd(text, after);
   View run = text.substr(after, end - after);
   NoteSuspect(run);
   if (!HasAt(text, end, "\r\n")) return;
@@ -278,7 +222,7 @@ template <typename Char>
 void BasicReferenceIndex<Char>::OnExtrn(View text, size_t at) {
   if (!HasAt(text, at, "extrn ")) return;
   size_t start = at + 6;
-  size_t end = RunEnd(text, start);
+  size_t end = IdentifierEnd(text, start);
   View run = text.substr(start, end - start);
   NoteSuspect(run);
   if (!run.empty() && run[0] == '_') NoteSuspect(run.substr(1));
@@ -363,7 +307,7 @@ void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
   if (fourth != 'E' && fourth != 'F') return;
   if (end_label_ == std::u16string::npos && HasAt(text, at, "PB_EndFunctions:\r\n")) end_label_ = at;
   if (clean_up_names_.empty() || !(HasAt(text, at, "PB_End") || HasAt(text, at, "PB_Free"))) return;
-  View run = text.substr(at, RunEnd(text, at) - at);
+  View run = text.substr(at, IdentifierEnd(text, at) - at);
   // The hashes of every beginning of the name first, then a look at the
   // lengths that clean-up names have: both loops run alike for every name.
   const size_t longest = std::min(run.size(), clean_up_length_.size() - 1);
@@ -388,7 +332,7 @@ void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
 template <typename Char>
 void BasicReferenceIndex<Char>::OnComment(View text, size_t at) {
   size_t start = at + 2;
-  size_t end = RunEnd(text, start);
+  size_t end = IdentifierEnd(text, start);
   if (end == start || !HasAt(text, end, "\r\n")) return;
   uint32_t id = library_ids_.Find(text.substr(start, end - start));
   if (id != BasicNameTable<Char>::kAbsent) headers_[id].push_back(at);

@@ -17,12 +17,11 @@
 #include <vector>
 
 #include "pruning/name_table.h"
+#include "text/byte_scan.h"
 #include "text/ustring.h"
 
 namespace sparlin {
 
-bool IsIdentifierChar(char16_t c);
-bool IsIdentifier(UStringView text);
 
 // The forms that removal comments out (see reference_forms.h).
 enum class FormKind : uint8_t {

@@ -1,12 +1,14 @@
-// Finds, in one pass, every position where one of a few two-character anchors
-// begins ("CA", "ex", "; "...). The pruning index starts its parsing only at
-// these positions, so the pass over the text is what bounds its cost.
+// Scans of a text sixteen bytes at a time: the positions of a few
+// two-character anchors ("CA", "ex", "; "...), of one or two characters, of a
+// pattern, and the end of a run of identifier characters. The passes start
+// their parsing only at these positions, so the scan is what bounds their cost.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include <string_view>
+#include <type_traits>
 
 #include "text/ustring.h"
 
@@ -139,6 +141,62 @@ void ForEachOccurrence(std::basic_string_view<Char> text, std::basic_string_view
     if (text.compare(at - anchor, pattern.size(), pattern) != 0) return true;
     return on_hit(at - anchor);
   });
+}
+
+// Identifier characters: A-Z, a-z, 0-9 and "_", by code, at any width.
+constexpr bool kIdentifierChars[128] = {
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0,
+    0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1,
+    0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0};
+
+template <typename Char>
+constexpr bool IsIdentifierChar(Char c) {
+  using Code = std::make_unsigned_t<Char>;
+  return static_cast<Code>(c) < 128 && kIdentifierChars[static_cast<Code>(c)];
+}
+
+// Not empty, and identifier characters only.
+template <typename Char>
+bool IsIdentifier(std::basic_string_view<Char> text) {
+  if (text.empty()) return false;
+  for (Char c : text) {
+    if (!IsIdentifierChar(c)) return false;
+  }
+  return true;
+}
+inline bool IsIdentifier(UStringView text) { return IsIdentifier<char16_t>(text); }
+inline bool IsIdentifier(std::string_view text) { return IsIdentifier<char>(text); }
+
+#ifdef SPARLIN_ANCHOR_SSE2
+// A mask of the identifier characters among sixteen bytes.
+inline unsigned IdentifierCharMask(__m128i bytes) {
+  auto between = [&bytes](char low, char high) {
+    return _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(static_cast<char>(low - 1))),
+                         _mm_cmplt_epi8(bytes, _mm_set1_epi8(static_cast<char>(high + 1))));
+  };
+  __m128i name = _mm_or_si128(_mm_or_si128(between('a', 'z'), between('A', 'Z')),
+                              _mm_or_si128(between('0', '9'), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
+  return static_cast<unsigned>(_mm_movemask_epi8(name));
+}
+#endif
+
+// The end of the run of identifier characters that begins at `from`: sixteen
+// bytes at a time for a text of bytes, as runtime names are often that long.
+template <typename Char>
+size_t IdentifierEnd(std::basic_string_view<Char> text, size_t from) {
+#ifdef SPARLIN_ANCHOR_SSE2
+  if constexpr (sizeof(Char) == 1) {
+    while (from + 16 <= text.size()) {
+      unsigned outside =
+          ~IdentifierCharMask(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from))) & 0xFFFFu;
+      if (outside != 0) return from + static_cast<size_t>(__builtin_ctz(outside));
+      from += 16;
+    }
+  }
+#endif
+  while (from < text.size() && IsIdentifierChar(text[from])) ++from;
+  return from;
 }
 
 }  // namespace sparlin
