@@ -28,7 +28,9 @@ std::vector<int64_t> BasicPrunedText<Char>::CountReferences(const std::vector<US
   std::vector<int64_t> counts(symbols.size(), 0);
   std::vector<size_t> indexed;
   std::vector<size_t> suspects;  // symbols that are not identifiers: rare, from damaged library files
-  std::vector<UString> suspect_leads;
+  std::vector<size_t> suspect_lead;  // by suspect: its leading identifier part, in suspect_leads
+  std::vector<UString> suspect_leads;  // each once: several suspects can share one
+  std::unordered_map<UString, size_t> lead_ids;
   for (size_t i = 0; i < symbols.size(); ++i) {
     if (IsIdentifier(symbols[i])) {
       indexed.push_back(i);
@@ -36,8 +38,10 @@ std::vector<int64_t> BasicPrunedText<Char>::CountReferences(const std::vector<US
     } else {
       size_t lead = 0;
       while (lead < symbols[i].size() && IsIdentifierChar(symbols[i][lead])) ++lead;
+      auto id = lead_ids.emplace(symbols[i].substr(0, lead), suspect_leads.size());
+      if (id.second) suspect_leads.push_back(id.first->first);
       suspects.push_back(i);
-      suspect_leads.push_back(symbols[i].substr(0, lead));
+      suspect_lead.push_back(id.first->second);
     }
   }
   for (const UString& library : libraries) {
@@ -53,7 +57,7 @@ std::vector<int64_t> BasicPrunedText<Char>::CountReferences(const std::vector<US
   // the text itself.
   bool literal_survivor = false;
   for (size_t k = 0; k < suspects.size(); ++k) {
-    if (!index_->SuspectSeen(k)) continue;
+    if (!index_->SuspectSeen(suspect_lead[k])) continue;
     for (const UString& form : CountedForms(symbols[suspects[k]], is_64_bit_)) {
       counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(Wide(original_), form));
     }

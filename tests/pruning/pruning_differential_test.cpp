@@ -219,21 +219,61 @@ const EdgeCase kEdgeCases[] = {
      "; Vintage\nextrn _PB_InitVintage@0\nextrn _PB_FreeVintage\nextrn PB_Print\nextrn _PB_Print_THREAD@4\n"
      "  CALL  _PB_InitVintage@0\n  CALL   dword [_PB_FreeVintage@4]\nPB_EndFunctions:\n"
      "  CALL   dword [_PB_FreeVintage]\n  CALL   PB_Print\n"},
+    // Names that share their leading identifier part, one of them referenced
+    // through a form that only its whole name makes.
+    {"two names of one library share \"PB_q\"", true, {{"Map", {"q extrn PB_q", "q x"}}, {"Other", {"Zed"}}},
+     "; Map\n; Other\nformat MS64 COFF\nextrn PB_q x_DOUBLE\nPureBasicStart:\n  CALL   PB_Zed\n  RET\n"
+     "section '.data' data readable writeable\n"},
+    {"three names share \"PB_mix\" with the identifier itself", true,
+     {{"Libzvw", {"mix", "mix extrn PB_mix", "mix x", "mix@mix"}}, {"Other", {"Zed"}}},
+     "; Libzvw\n; Other\nformat MS64 COFF\n  CALL   PB_mix x\nPureBasicStart:\n  CALL   PB_Zed\n  RET\n"
+     "section '.data' data readable writeable\n"},
+    {"32-bit names that hold their own forms and overlap", false,
+     {{"LinkedList",
+       {"open file_THREAD@extrn _PB_open file", "open file mix", "mix@x", "open file",
+        "open file_THREAD@extrn _PB_mix"}},
+      {"Other", {"Zed"}}},
+     "; LinkedList\n; Other\nformat MS COFF\n"
+     "extrn _PB_open file_THREAD@extrn _PB_open file_THREAD@extrn _PB_open file_THREAD@4\n"
+     "PureBasicStart:\n  CALL  _PB_Zed@0\n  RET\nsection '.data' data readable writeable\n"},
 };
 
-TEST(PruningDifferentialTest, EdgeCases) {
-  for (const EdgeCase& edge : kEdgeCases) {
-    Input input;
-    input.settings.is_64_bit = edge.is_64_bit;
-    for (const auto& [library, names] : edge.files) {
-      input.libraries.push_back(DecodeUtf8(library));
-      input.files[DecodeUtf8(library)] = testing::LibraryFileBytes(names);
-    }
-    std::string text;
-    for (char c : edge.text) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    input.text = DecodeUtf8(text);
-    ExpectSame(input, edge.what);
+Input FromEdgeCase(const EdgeCase& edge) {
+  Input input;
+  input.settings.is_64_bit = edge.is_64_bit;
+  input.settings.remove_plugins_by_extension = true;
+  for (const auto& [library, names] : edge.files) {
+    input.libraries.push_back(DecodeUtf8(library));
+    input.files[DecodeUtf8(library)] = testing::LibraryFileBytes(names);
   }
+  std::string text;
+  for (char c : edge.text) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  input.text = DecodeUtf8(text);
+  return input;
+}
+
+// What the count reports for the three inputs above, from the forms alone.
+TEST(PruningDifferentialTest, NamesSharingTheirLeadingPartAreCountedApart) {
+  const std::vector<std::vector<UString>> expected = {
+      {u"\t\tMap: 1", u"\t\t\tPB_q x: 0"},
+      {u"\t\tLibzvw: 1", u"\t\t\tPB_mix x: 0"},
+      {u"\t\tLinkedList: 2", u"\t\t\tPB_open file_THREAD@extrn _PB_open file: 0", u"\t\t\tPB_open file: 2"},
+  };
+  const size_t first = std::size(kEdgeCases) - expected.size();
+  for (size_t k = 0; k < expected.size(); ++k) {
+    Outcome fast = sparlin::Run(FromEdgeCase(kEdgeCases[first + k]), Method::kFast);
+    for (const UString& item : expected[k]) {
+      EXPECT_NE(std::find(fast.log.begin(), fast.log.end(), item), fast.log.end()) << Utf8(item);
+    }
+    EXPECT_EQ(std::find(fast.log.begin(), fast.log.end(), u"\t\t" + fast.libraries.front() + u"\r\n"),
+              fast.log.end());
+    EXPECT_EQ(fast.libraries.front(), UString(kEdgeCases[first + k].files.front().first.begin(),
+                                              kEdgeCases[first + k].files.front().first.end()));
+  }
+}
+
+TEST(PruningDifferentialTest, EdgeCases) {
+  for (const EdgeCase& edge : kEdgeCases) ExpectSame(FromEdgeCase(edge), edge.what);
 }
 
 // Small edits that move the input off the usual shapes: lines deleted or
