@@ -3,6 +3,8 @@
 // Usage: sparlin_bench [RUNS] [NAME-FILTER]
 //        sparlin_bench --write-assembly FOLDER MEGABYTES   (the generated input as files,
 //        FOLDER/PureBasic.asm and FOLDER/PureLibraries/, for timing sparlin-cli itself)
+//        sparlin_bench --e2e SPARLIN-CLI [RUNS] [NAME-FILTER]   (sparlin-cli itself, between the
+//        progress points of its trace; see e2e_bench.cpp)
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <cstring>
 
 #include "bench/bench_cases.h"
+#include "bench/e2e_bench.h"
 
 namespace {
 
@@ -51,6 +54,9 @@ void MemchrLinePass(const std::string& text) {
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--write-assembly") == 0) {
     return sparlin::bench::WriteGeneratedInstallation(argv[2], static_cast<size_t>(std::atof(argv[3]) * 1e6)) ? 0 : 1;
+  }
+  if (argc >= 3 && std::strcmp(argv[1], "--e2e") == 0) {
+    return sparlin::bench::RunEndToEnd(argv[2], argc > 3 ? std::max(1, std::atoi(argv[3])) : 5, argc > 4 ? argv[4] : "");
   }
   int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
   const char* filter = argc > 2 ? argv[2] : "";

@@ -1,0 +1,12 @@
+// The end-to-end benchmark of sparlin-cli (see e2e_bench.cpp).
+#pragma once
+
+#include <string>
+
+namespace sparlin::bench {
+
+// Times `cli` on generated inputs, `runs` times per case whose name holds
+// `filter`, and prints one row per case; non-zero when `cli` is missing.
+int RunEndToEnd(const std::string& cli, int runs, const std::string& filter);
+
+}  // namespace sparlin::bench
