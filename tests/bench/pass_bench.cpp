@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--write-assembly") == 0) {
     return sparlin::bench::WriteGeneratedInstallation(argv[2], static_cast<size_t>(std::atof(argv[3]) * 1e6)) ? 0 : 1;
   }
+  if (argc >= 4 && std::strcmp(argv[1], "--peak-of") == 0) return sparlin::bench::RunMeasuringPeak(argv[2], argv + 3);
   if (argc >= 3 && std::strcmp(argv[1], "--e2e") == 0) {
     return sparlin::bench::RunEndToEnd(argv[2], argc > 3 ? std::max(1, std::atoi(argv[3])) : 5, argc > 4 ? argv[4] : "");
   }
