@@ -56,6 +56,11 @@ TEST(SettingsFile, ReadsKeysWithoutRegardToCaseAndFillsMissingOnes) {
   EXPECT_EQ(v.Get(Option::InsNOP), 1);
   EXPECT_EQ(v.Get(Option::DelOnExit), 0);
   EXPECT_EQ(v.suffix, u"");
+  // A later group ends the Settings group: its keys are not the program's.
+  OptionValues later = ParseSettings("[Settings]\r\nCreatePB = 0\r\n[Other]\r\nDelOnExit = 1\r\nSuffix = _x\r\n");
+  EXPECT_EQ(later.Get(Option::CreatePB), 0);
+  EXPECT_EQ(later.Get(Option::DelOnExit), 0);
+  EXPECT_EQ(later.suffix, u"_Sparl");
 }
 
 TEST(SettingsFile, SaveKeepsOtherLinesAndAddsMissingKeysToTheGroup) {

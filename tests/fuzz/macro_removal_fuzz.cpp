@@ -1,13 +1,47 @@
-// Deleting Macro ... EndMacro blocks from a preprocessed file's lines.
+// Deleting Macro ... EndMacro blocks from a preprocessed file's lines. What
+// the rules fix whatever the blocks look like: one definition per line whose
+// trimmed head is "Macro ", named by the second blank-separated field of the
+// text before "(", in file order; a file without one comes back as its
+// trimmed lines; nothing is added. The file read a few bytes at a time must
+// give what its lines give.
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_target.h"
 #include "source_stage/macro_removal.h"
+#include "source_stage/working_text.h"
 
 using namespace sparlin;
 
+namespace {
+
+// The second field of `text` split at blanks; empty when there is none.
+UString SecondField(UStringView text) {
+  size_t first = text.find(u' ');
+  if (first == UStringView::npos) return UString();
+  size_t second = text.find(u' ', first + 1);
+  return UString(text.substr(first + 1, second == UStringView::npos ? UStringView::npos : second - first - 1));
+}
+
+}  // namespace
+
 SPARLIN_FUZZ_TARGET(macro_removal) {
-  MacroRemovalResult result = RemoveMacroBlocks(fuzz::TextLines(fuzz::AsBytes(data, size)));
-  SPARLIN_FUZZ_CHECK(result.names.size() <= result.count);
-  MacroLogItem(result);
+  std::string_view bytes = fuzz::AsBytes(data, size);
+  std::vector<UString> lines = fuzz::TextLines(bytes);
+  MacroRemovalResult result = RemoveMacroBlocks(lines);
+  SPARLIN_FUZZ_CHECK(result.ok);
+
+  std::vector<UString> names;
+  UString working;
+  for (const UString& line : lines) {
+    UString trimmed = TrimBlanks(line);
+    if (trimmed.compare(0, 6, u"Macro ") == 0) names.push_back(SecondField(trimmed.substr(0, trimmed.find(u'('))));
+    working += trimmed + u"\r\n";
+  }
+  SPARLIN_FUZZ_CHECK(result.count == names.size());
+  SPARLIN_FUZZ_CHECK(result.names == names);
+  if (names.empty()) SPARLIN_FUZZ_CHECK(result.text == working);
+  SPARLIN_FUZZ_CHECK(result.text.size() <= working.size());
+
+  MacroRemovalResult from_file = RemoveMacroBlocksInFile(FileLines::OfUtf8(bytes, 1 + size % 7));
+  SPARLIN_FUZZ_CHECK(from_file.text == result.text && from_file.names == result.names);
   return 0;
 }

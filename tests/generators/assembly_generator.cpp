@@ -173,7 +173,126 @@ std::string PluginDataLines(Rng& rng) {
   return out;
 }
 
+// ---- Shapes where the rules turn ----
+
+// Names that are not identifiers: blanks, "@", "!", "?", other letters, the
+// text of a reference form inside; bases shared so that names are prefixes,
+// suffixes and substrings of each other.
+const char* const kOddBases[] = {"q", "mix", "open file", "x y", "Zed", "Map", "a!", "b?"};
+const char* const kOddTails[] = {"",          " x",         "@mix",          " extrn PB_q", " extrn PB_mix",
+                                 "_THREAD",   "_DOUBLE",    "@4",            "_THREAD@extrn _PB_open file",
+                                 " CALL   ",  "]",          " mix",          "\xC3\xA4rger",
+                                 "\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87", "\xE6\x97\xA5\xE6\x9C\xAC"};
+
+std::string OddName(Rng& rng) {
+  std::string name = kOddBases[Pick(rng, 8)];
+  name += kOddTails[Pick(rng, 15)];
+  if (Chance(rng, 25)) name = std::string(kOddBases[Pick(rng, 8)]) + name;
+  return name;
+}
+
+// Libraries of odd names; one is named like a symbol of another, one like
+// the text a commented-out declaration leaves.
+void AddOddLibraries(std::vector<Library>& libraries, Rng& rng) {
+  std::vector<std::string> taken;
+  for (int i = 0; i < 3; ++i) {
+    Library library{i == 0 ? "Map" : i == 1 ? "Libzvw" : "Linked List \xC3\xBC", {}, true};
+    int count = 2 + Pick(rng, 4);
+    for (int k = 0; k < count; ++k) {
+      std::string name = Chance(rng, 30) && !taken.empty() ? taken[static_cast<size_t>(Pick(rng, static_cast<int>(
+                                                                 taken.size())))] + kOddTails[Pick(rng, 15)]
+                                                           : OddName(rng);
+      taken.push_back(name);
+      library.symbols.push_back({name});
+    }
+    if (Chance(rng, 50)) library.symbols.push_back({"Init" + std::to_string(i)});
+    libraries.push_back(library);
+  }
+  libraries.push_back({"PB_" + taken.front(), {{"Own" + taken.back()}}, true});
+  libraries.push_back({"extrn PB_" + taken[1], {{taken[1]}}, true});
+  size_t first_odd = libraries.size() - 5;
+  for (size_t l = first_odd; l < libraries.size(); ++l) {
+    for (Symbol& s : libraries[l].symbols) {
+      s.calls = Chance(rng, 20) ? -1 : Pick(rng, 3);
+      s.variant = Chance(rng, 20);
+    }
+  }
+}
+
+// A line where occurrences of odd names overlap or stand inside each other.
+std::string OverlapLine(const std::vector<std::string>& names, bool is_64_bit, Rng& rng) {
+  const std::string& a = names[static_cast<size_t>(Pick(rng, static_cast<int>(names.size())))];
+  const std::string& b = names[static_cast<size_t>(Pick(rng, static_cast<int>(names.size())))];
+  switch (Pick(rng, 5)) {
+    case 0: return "extrn PB_" + a + " " + b + "_DOUBLE\n";
+    case 1: return "  CALL   PB_" + a + "@" + b + "\n";
+    case 2: return is_64_bit ? "extrn PB_" + a + "extrn PB_" + b + "\n"
+                             : "extrn _PB_" + a + "_THREAD@extrn _PB_" + a + "_THREAD@extrn _PB_" + b + "_THREAD@4\n";
+    case 3: return is_64_bit ? "  CALL   qword [PB_" + a + "]CALL   PB_" + b + "\n" : "  CALL  _PB_" + a + "@CALL  _PB_" + b + "@8\n";
+    default: return "  CALL   PB_" + a + "\n  CALL   PB_" + a + "\n";
+  }
+}
+
+// A source line kept as a comment, or a string, holding a reference form:
+// counted where the form's text is complete, as the text search sees it.
+std::string FormInCommentOrString(const std::string& f, bool is_64_bit, Rng& rng) {
+  switch (Pick(rng, 4)) {
+    case 0: return "; MessageRequester(\"extrn PB_" + f + "\", \"CALL   PB_" + f + "\")\n";
+    case 1: return "; see CALL   PB_" + f + "\n";
+    case 2: return is_64_bit ? "; extrn PB_" + f + "_THREAD\n" : "; s$ = \"CALL  _PB_" + f + "@4\"\n";
+    default: return "; s$ = \"PB_SimpleList_" + f + "\" ; PB_EndFunctions:\n";
+  }
+}
+
+const char* const kNonAsciiLines[] = {
+    "; Gr\xC3\xB6\xC3\x9F" "e = 1 ; \xC3\xBC \xE2\x82\xAC\n",
+    "; t$ = \"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\" + \"\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87\"\n",
+    "_S8: dw 71,114,246,223,101,0\n",
+    "; LoadImage(0, \"Bild-\xC3\xA4.PNG\")\n",
+};
+
+const char* const kNoiseLines[] = {"AA", "XY", "QQ!", "Z Z?", "B  B", "@at", "at@", "!bang", "?ask", "(x)",
+                                   "4BILtag", "\x07", "  ", "\x01 AB", "N a N"};
+
+// The names with noise around and inside them, line ends of every kind, and
+// noise lines between them.
+std::string NoisyLibraryFileBytes(const std::vector<std::string>& names, Rng& rng) {
+  using namespace std::string_literals;
+  const std::string ends[] = {"\0"s, "\r\n", "\n", "\r", "\0\0"s};
+  std::string bytes = "\x3C\x06\0\0D$\0NotYet\r\nERUP\x10\r\n"s;
+  for (const std::string& name : names) {
+    std::string line = name;
+    if (Chance(rng, 30)) line.insert(static_cast<size_t>(Pick(rng, static_cast<int>(line.size()) + 1)), 1,
+                                     static_cast<char>(1 + Pick(rng, 9)));
+    if (Chance(rng, 15)) line.insert(static_cast<size_t>(Pick(rng, static_cast<int>(line.size()) + 1)), 1, '\x1F');
+    if (Chance(rng, 10) && line.size() > 2) line.insert(1 + static_cast<size_t>(Pick(rng, static_cast<int>(line.size()) - 1)), " ");
+    if (Chance(rng, 20)) line = "  " + line;
+    if (Chance(rng, 20)) line += " ";
+    bytes += line + ends[Pick(rng, 5)];
+    if (Chance(rng, 25)) bytes += std::string(kNoiseLines[Pick(rng, 15)]) + ends[Pick(rng, 5)];
+  }
+  return bytes + "x ERUP y\r1TAD\0Later\0"s;
+}
+
 }  // namespace
+
+AssemblyShape AssemblyShape::Turning(uint64_t seed, bool is_64_bit, size_t bytes) {
+  AssemblyShape shape;
+  shape.seed = seed;
+  shape.is_64_bit = is_64_bit;
+  shape.bytes = bytes;
+  shape.symbols = 80;
+  shape.libraries = 16;
+  shape.end_functions_label = seed % 5 != 0;
+  shape.allocate_array_sometimes_undeclared = true;
+  shape.clean_up_before_label = true;
+  shape.noisy_library_files = true;
+  shape.plugin_probe_at_end = true;
+  shape.odd_names = true;
+  shape.forms_in_comments_and_strings = true;
+  shape.non_ascii = true;
+  return shape;
+}
 
 std::string LibraryFileBytes(const std::vector<std::string>& names) {
   using namespace std::string_literals;
@@ -187,6 +306,20 @@ GeneratedAssembly GenerateAssembly(const AssemblyShape& shape) {
   std::vector<Library> libraries = MakeLibraries(shape, rng);
   Writer writer(shape, rng);
   GeneratedAssembly result;
+  // The turning shapes draw from a stream of their own, so that the plain
+  // shape's bytes stay what they were.
+  Rng turn(shape.seed ^ 0x9E3779B97F4A7C15ull);
+  std::vector<std::string> odd_names;
+  if (shape.odd_names) {
+    AddOddLibraries(libraries, turn);
+    for (size_t l = libraries.size() - 5; l < libraries.size(); ++l) {
+      for (const Symbol& s : libraries[l].symbols) odd_names.push_back(s.name);
+    }
+  }
+  std::vector<std::string> all_names;
+  for (const Library& library : libraries) {
+    for (const Symbol& s : library.symbols) all_names.push_back(s.name);
+  }
 
   std::string head = "; \n; PureBasic 5.70 LTS generated code\n; \n; The header must remain intact for Re-Assembly\n; \n";
   for (const Library& library : libraries) {
@@ -195,7 +328,8 @@ GeneratedAssembly GenerateAssembly(const AssemblyShape& shape) {
     if (!library.has_file) continue;
     std::vector<std::string> names;
     for (const Symbol& s : library.symbols) names.push_back(s.name);
-    result.library_files[DecodeUtf8(library.name)] = LibraryFileBytes(names);
+    result.library_files[DecodeUtf8(library.name)] =
+        shape.noisy_library_files ? NoisyLibraryFileBytes(names, turn) : LibraryFileBytes(names);
   }
   head += "; :System\n; kernel32.lib\n; :Import\n; \n";
   head += shape.is_64_bit ? "format MS64 COFF\n" : "format MS COFF\n";
@@ -211,18 +345,28 @@ GeneratedAssembly GenerateAssembly(const AssemblyShape& shape) {
       if (s.start_up) {
         start += writer.Call(s.name);
       } else if (s.clean_up) {
-        clean_up += writer.Call(s.name);
+        (shape.clean_up_before_label && Chance(turn, 40) ? start : clean_up) += writer.Call(s.name);
       } else {
         for (int c = 0; c < s.calls; ++c) start += writer.Call(s.name);
         if (s.calls > 1) called.push_back(&s);
       }
     }
   }
-  head += shape.is_64_bit ? "extrn SYS_AllocateArray\n" : "extrn _SYS_AllocateArray@8\n";
+  if (!shape.allocate_array_sometimes_undeclared || Chance(turn, 50)) {
+    head += shape.is_64_bit ? "extrn SYS_AllocateArray\n" : "extrn _SYS_AllocateArray@8\n";
+  }
 
   std::string text = head + start;
   size_t body_end = shape.bytes / 2;
-  while (text.size() < body_end) text += writer.CodeBlock(called);
+  while (text.size() < body_end) {
+    text += writer.CodeBlock(called);
+    if (!odd_names.empty() && Chance(turn, 30)) text += OverlapLine(odd_names, shape.is_64_bit, turn);
+    if (shape.forms_in_comments_and_strings && Chance(turn, 20)) {
+      text += FormInCommentOrString(all_names[static_cast<size_t>(Pick(turn, static_cast<int>(all_names.size())))],
+                                    shape.is_64_bit, turn);
+    }
+    if (shape.non_ascii && Chance(turn, 15)) text += kNonAsciiLines[Pick(turn, 4)];
+  }
   text += "_PB_EOP:\n  CALL   PB_EndFunctions\n";
   if (shape.end_functions_label) text += "PB_EndFunctions:\n";
   text += "  SUB    rsp,40\n" + clean_up + "  ADD    rsp,40\n  RET\n";
@@ -239,8 +383,45 @@ GeneratedAssembly GenerateAssembly(const AssemblyShape& shape) {
     if (c == '\n') crlf += '\r';
     crlf += c;
   }
+  if (shape.plugin_probe_at_end) {
+    const char* const probes[] = {"_S9: dw 46,112,110,103", "; LoadImage(0, \"a.TIF\"", "_S9: dw 46,74,80,69,71",
+                                  "_S9: dw 46,66,109,112", "; \"x.gif\""};
+    crlf += probes[Pick(turn, 5)];
+  }
   result.text = DecodeUtf8(crlf);
   return result;
+}
+
+std::vector<FixedPruningCase> SharedLeadingPartCases() {
+  using namespace std::string_literals;
+  auto file = [](const std::vector<std::string>& names) {
+    std::string bytes = "PURELIB\x01\x02\r\nERUP\r\n";
+    for (size_t i = 0; i < names.size(); ++i) bytes += (i ? "\0"s : ""s) + names[i];
+    return bytes + "\0ERUP\r\n"s;
+  };
+  auto make = [&](const char* what, bool is_64_bit, const std::string& library, const std::vector<std::string>& names,
+                  const std::string& line) {
+    FixedPruningCase c{what, is_64_bit, {}};
+    std::string text = "; " + library + "\r\n; Other\r\n" +
+                       (is_64_bit ? "format MS64 COFF\r\n" : "format MS COFF\r\n") + line +
+                       "\r\nPureBasicStart:\r\n" + (is_64_bit ? "  CALL   PB_Zed\r\n" : "  CALL  _PB_Zed@0\r\n") +
+                       "  RET\r\nsection '.data' data readable writeable\r\n";
+    c.input.text = DecodeUtf8(text);
+    c.input.libraries = {DecodeUtf8(library), u"Other"};
+    c.input.library_files[DecodeUtf8(library)] = file(names);
+    c.input.library_files[u"Other"] = file({"Zed"});
+    return c;
+  };
+  return {
+      make("a form's text inside a name, one reference through the _DOUBLE form", true, "Map",
+           {"q extrn PB_q", "q x"}, "extrn PB_q x_DOUBLE"),
+      make("names sharing their leading part, one called", true, "Libzvw",
+           {"mix", "mix extrn PB_mix", "mix x", "mix@mix"}, "  CALL   PB_mix x"),
+      make("overlapping 32-bit declarations of names that hold a form", false, "LinkedList",
+           {"open file_THREAD@extrn _PB_open file", "open file mix", "mix@x", "open file",
+            "open file_THREAD@extrn _PB_mix"},
+           "extrn _PB_open file_THREAD@extrn _PB_open file_THREAD@extrn _PB_open file_THREAD@4"),
+  };
 }
 
 }  // namespace sparlin::testing

@@ -3,10 +3,13 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
 
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "platform/command_line.h"
@@ -123,20 +126,57 @@ TEST(Processes, AMissingProgramIsNotStarted) {
 }
 
 #ifndef _WIN32
-// The shell ends at once; the child it leaves behind holds the pipe and
-// would leave a mark only after its sleep.
+// The shell ends at once; the sleep it leaves behind holds the pipe. "$!" is
+// the sleep itself (a simple command run in the background), so the kill at
+// the end leaves no process behind.
 TEST(Processes, TheProgramsEndEndsTheOutputThoughItsChildHoldsThePipe) {
-  TempDir dir;
-  auto p = Shell(u"echo first; (sleep 30; touch mark) & echo $!; exit 3", dir.Folder());
+  auto p = Shell(u"echo first; sleep 30 & echo $!; exit 3");
   ASSERT_TRUE(p);
   std::vector<std::string> lines;
   std::string line;
   while (p->ReadLine(line)) lines.push_back(line);
-  EXPECT_FALSE(dir.Exists("mark"));  // the output ended without waiting for the child
   ASSERT_EQ(lines.size(), 2u);
+  pid_t child = std::stoi(lines[1]);
+  EXPECT_EQ(::kill(child, 0), 0);  // the output ended while the child still runs
   EXPECT_EQ(lines[0], "first");
   EXPECT_EQ(p->Wait(), 3u);
-  ::kill(std::stoi(lines[1]), SIGKILL);
+  EXPECT_EQ(::kill(child, SIGKILL), 0);
+}
+
+// A replaced file keeps its permissions whatever the umask.
+TEST(Files, SafeReplaceKeepsThePermissions) {
+  TempDir dir;
+  dir.Write("private.txt", "old");
+  std::filesystem::permissions(dir.path() / "private.txt", std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::owner_write);
+  mode_t old_mask = ::umask(022);
+  bool replaced = platform::SafeReplaceFile(dir.File("private.txt"), "new");
+  ::umask(old_mask);
+  ASSERT_TRUE(replaced);
+  EXPECT_EQ(dir.Read("private.txt"), "new");
+  EXPECT_EQ(std::filesystem::status(dir.path() / "private.txt").permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+// The lock file lives in the temporary folder, a shared place: a link
+// planted at its name is never followed, so nothing is created through it.
+TEST(SourceLocks, ALinkPlantedAtTheLockFilesNameIsNotFollowed) {
+  TempDir tmp;
+  TempDir elsewhere;
+  const char* old_tmpdir = std::getenv("TMPDIR");
+  std::string saved = old_tmpdir ? old_tmpdir : "";
+  ::setenv("TMPDIR", tmp.path().c_str(), 1);
+  UString source = elsewhere.File("Demo.pb");
+  // Where the lock file of this source goes, as seen in the folder.
+  platform::LockSourceForBuild(source).reset();
+  std::vector<std::filesystem::path> made;
+  for (auto& entry : std::filesystem::directory_iterator(tmp.path())) made.push_back(entry.path());
+  bool planted = made.size() == 1 && std::filesystem::remove(made[0]);
+  if (planted) std::filesystem::create_symlink(elsewhere.path() / "through-link", made[0]);
+  auto lock = planted ? platform::LockSourceForBuild(source) : nullptr;
+  old_tmpdir ? ::setenv("TMPDIR", saved.c_str(), 1) : ::unsetenv("TMPDIR");
+  ASSERT_TRUE(planted) << "the lock file was expected as the one file in TMPDIR";
+  EXPECT_FALSE(elsewhere.Exists("through-link"));
 }
 
 // With room for only the output pipe, the start fails on its second pipe and

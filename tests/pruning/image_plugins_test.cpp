@@ -45,6 +45,11 @@ TEST(ImagePluginsTest, WithTheOptionOnTheExtensionMustOccurInTheText) {
   EXPECT_EQ(Detect(png, u"_S4: dw 108,111,103,111,46,80,110,103,0\r\n", true).log, Line("PNG"));
   EXPECT_EQ(Detect(png, u"_S4: dw 46,112,110,103,0\r\n", true).log, Line("PNG"));
   EXPECT_EQ(Detect(png, u"_S4: dw 46,80,78,71,0\r\n", true).log, Line("PNG"));
+  // A probe that ends the text, in either representation.
+  EXPECT_EQ(Detect(png, u"_S4: dw 46,112,110,103", true).log, Line("PNG"));
+  EXPECT_EQ(Detect(png, u"; \"a.png\"", true).log, Line("PNG"));
+  EXPECT_TRUE(DetectImagePlugins(png, std::string_view("_S4: dw 46,112,110,103"), true, [](const UString&) {})
+                  .AnyDetected());
   // ".pNG" is none of the three code forms; an unquoted ".png" is no probe.
   Detection mixed = Detect(png, u"_S4: dw 46,112,78,71,0\r\n; image.png is loaded\r\n", true);
   EXPECT_EQ(mixed.log, "");

@@ -33,6 +33,7 @@ TEST(LibraryFileTest, NamesBetweenTheFirstTwoMarkerLinesSurviveTheNoise) {
       "A B  C\0"s                      // blanks go, then as ABC
       "!Bang\0?Query\0(Args)\0"s
       "Con\x01sole\tInput\0"s          // control characters removed
+      "Open\x1F" "Console\x1F\0"s       // up to code 31
       "\x01 AB\0"s                     // noise only once the blank is trimmed
       "\x01 !x\0"s
       "\x03 Spaced Out \0"s           // trimmed in the first round, blanks removed in the second
@@ -41,7 +42,7 @@ TEST(LibraryFileTest, NamesBetweenTheFirstTwoMarkerLinesSurviveTheNoise) {
       "MidERUPMarker\0"s               // second marker: the list ends
       "AfterTheList\0ERUP\0Later\0"s;
   EXPECT_EQ(LibraryFunctionNames(bytes),
-            (std::vector<UString>{u"OpenConsole", u"PrintN", u"ABC", u"ZY.", u"ZYX!", u"X4BIL", u"ABC", u"ConsoleInput", u"SpacedOut",
+            (std::vector<UString>{u"OpenConsole", u"PrintN", u"ABC", u"ZY.", u"ZYX!", u"X4BIL", u"ABC", u"ConsoleInput", u"OpenConsole", u"SpacedOut",
                                   u"lowerCase", u"OpenConsole"}));
 }
 
