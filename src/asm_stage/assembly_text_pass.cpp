@@ -8,6 +8,7 @@
 #include "asm_format/data_word_line.h"
 #include "text/buffered_text_builder.h"
 #include "text/text_ops.h"
+#include "text/utf8_units.h"
 
 namespace sparlin {
 namespace {
@@ -26,7 +27,7 @@ template <>
 struct Pieces<char> {
   static constexpr std::string_view kLineBreak = "\r\n";
   static constexpr std::string_view kNop = "  NOP\r\n";
-  static UString Wide(std::string_view line) { return UString(line.begin(), line.end()); }
+  static UString Wide(std::string_view line) { return DecodeUtf8(line); }
   static std::string Narrow(const UString& text) { return EncodeUtf8(text); }
 };
 
@@ -63,7 +64,7 @@ class AssemblyTextPass {
  public:
   using String = std::basic_string<Char>;
   using View = std::basic_string_view<Char>;
-  using Result = std::conditional_t<sizeof(Char) == 1, AsciiAsmPassResult, AsmPassResult>;
+  using Result = std::conditional_t<sizeof(Char) == 1, AsmBytesPassResult, AsmPassResult>;
 
   AssemblyTextPass(const AsmPassOptions& options, UStringView source_folder, AsmValues& assembly,
                    const TextBuilderLimits& limits)
@@ -93,11 +94,15 @@ class AssemblyTextPass {
     CollectHeaderLibrary(line);
     UpdateInsertedLines(line);
     CollectExternalFunction(line);
-    output_.Append(line);
+    Emit(line);
     output_.Append(Pieces<Char>::kLineBreak);
     output_.Append(empty_insert_);
     output_.Append(nop_insert_);
   }
+
+  // The file holds bytes past ASCII: the builder then counts each line's
+  // UTF-16 units.
+  void CountUnits() { count_units_ = true; }
 
   Result Finish() {
     std::optional<String> text = output_.Finish();
@@ -111,7 +116,7 @@ class AssemblyTextPass {
   bool KeepEntryLabel(View line) {
     if (assembly_.EntryLabelSeen || !IsEntryLabelLine(line)) return false;
     assembly_.EntryLabelSeen = true;
-    output_.Append(line);
+    Emit(line);
     output_.Append(Pieces<Char>::kLineBreak);
     return true;
   }
@@ -176,9 +181,19 @@ class AssemblyTextPass {
   void Rewrite(View& line, const UString& text) {
     rewritten_ = Pieces<Char>::Narrow(text);
     if constexpr (sizeof(Char) == 1) {
-      for (char16_t c : text) result_.ascii = result_.ascii && c < 0x80;
+      if (!count_units_ && !IsAsciiText(rewritten_)) count_units_ = true;
     }
     line = rewritten_;
+  }
+
+  void Emit(View line) {
+    if constexpr (sizeof(Char) == 1) {
+      if (count_units_) {
+        output_.Append(line, Utf16Length(line));
+        return;
+      }
+    }
+    output_.Append(line);
   }
 
   void CollectHeaderLibrary(View line) {
@@ -230,6 +245,7 @@ class AssemblyTextPass {
   Result result_;
   String rewritten_;
   bool format_seen_ = false;
+  bool count_units_ = false;
   SectionTracker static_strings_ = StaticStringSection();
   int empty_count_;
   int nop_count_;
@@ -264,10 +280,12 @@ AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const A
   return pass.Finish();
 }
 
-AsciiAsmPassResult RewriteAsciiAssemblyText(std::string_view ascii_text, const AsmPassOptions& options,
-                                            UStringView source_folder, AsmValues& assembly,
-                                            const TextBuilderLimits& limits) {
+AsmBytesPassResult RewriteAssemblyBytes(std::string_view utf8_text, const AsmPassOptions& options,
+                                       UStringView source_folder, AsmValues& assembly,
+                                       const TextBuilderLimits& limits) {
+  std::string_view ascii_text = utf8_text;
   AssemblyTextPass<char> pass(options, source_folder, assembly, limits);
+  if (!IsAsciiText(utf8_text)) pass.CountUnits();
   pass.LinesOf(ascii_text);
   // Lines that end in "\r\n" keep their size; lines are counted only when
   // lines are inserted behind each.

@@ -43,15 +43,12 @@ struct AsmPassResult : AsmPassCounts {
   UString text;  // every kept line followed by "\r\n" and its inserted lines
 };
 
-// The pass over a file of ASCII characters, held as bytes.
-struct AsciiAsmPassResult : AsmPassCounts {
+// The pass over the file's UTF-8 bytes.
+struct AsmBytesPassResult : AsmPassCounts {
   std::string text;  // as above, UTF-8 encoded
-  // Every byte of the text is ASCII; a rewritten line may have brought in
-  // others (a source folder outside ASCII in a static string).
-  bool ascii = true;
 };
 
-// Room the text of an ASCII pass keeps behind its end, so that pruning can
+// Room the text of a pass on bytes keeps behind its end, so that pruning can
 // comment out lines, and the stage end the file, where the text stands.
 size_t PrunableTextCapacity(size_t size);
 
@@ -69,12 +66,11 @@ AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const A
 AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
                                   UStringView source_folder, AsmValues& assembly,
                                   const TextBuilderLimits& limits = {});
-// The same rewrite of an ASCII text (line breaks included), line by line as
-// it stands; the limits count one byte as one code unit, as they are for
-// ASCII text.
-AsciiAsmPassResult RewriteAsciiAssemblyText(std::string_view ascii_text, const AsmPassOptions& options,
-                                            UStringView source_folder, AsmValues& assembly,
-                                            const TextBuilderLimits& limits = {});
+// The same rewrite of the file's UTF-8 bytes (line breaks included), line by
+// line as it stands; the limits count the UTF-16 code units of the text.
+AsmBytesPassResult RewriteAssemblyBytes(std::string_view utf8_text, const AsmPassOptions& options,
+                                       UStringView source_folder, AsmValues& assembly,
+                                       const TextBuilderLimits& limits = {});
 
 // The three summary items of the pass, as appended to the run log.
 UString AsmCountsSummary(const AsmPassCounts& result);

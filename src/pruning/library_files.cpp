@@ -118,7 +118,12 @@ void DeclaredRuntimeNames::Add(std::basic_string_view<Char> symbol) const {
   if (!symbol.empty() && symbol[0] == '_') symbol.remove_prefix(1);
   if (symbol.size() < 3 || symbol[0] != 'P' || symbol[1] != 'B' || symbol[2] != '_') return;
   symbol.remove_prefix(3);
-  UString name(symbol.begin(), symbol.end());
+  UString name;
+  if constexpr (sizeof(Char) == 1) {
+    name = DecodeUtf8(symbol);
+  } else {
+    name.assign(symbol.begin(), symbol.end());
+  }
   for (UStringView variant : {UStringView(u"_THREAD"), UStringView(u"_DOUBLE")}) {
     if (EndsWith(name, variant)) names_.insert(name.substr(0, name.size() - variant.size()));
   }

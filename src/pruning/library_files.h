@@ -26,7 +26,7 @@ class DeclaredRuntimeNames {
  public:
   DeclaredRuntimeNames() = default;
   DeclaredRuntimeNames(UStringView text, bool is_64_bit) : wide_text_(text), is_64_bit_(is_64_bit) {}
-  DeclaredRuntimeNames(std::string_view ascii_text, bool is_64_bit) : ascii_text_(ascii_text), is_64_bit_(is_64_bit) {}
+  DeclaredRuntimeNames(std::string_view utf8_text, bool is_64_bit) : ascii_text_(utf8_text), is_64_bit_(is_64_bit) {}
   bool Contains(UStringView name) const;
 
  private:

@@ -338,7 +338,6 @@ void BasicReferenceIndex<Char>::OnComment(View text, size_t at) {
   if (id != BasicNameTable<Char>::kAbsent) headers_[id].push_back(at);
 }
 
-template class BasicReferenceIndex<char16_t>;
 template class BasicReferenceIndex<char>;
 
 }  // namespace sparlin

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "pruning/name_table.h"
+#include "pruning/pruning_text.h"
 #include "text/byte_scan.h"
 #include "text/ustring.h"
 
@@ -39,24 +40,12 @@ struct FormOccurrence {
   FormKind kind;
 };
 
-// "extrn " + name or "extrn _" + name, for the names that decide whether a
-// start-up symbol must stay.
-enum class DeclarationCheck : uint8_t {
-  kScintillaGadget,
-  kOpenWindow,
-  kAllocateArray,
-  kInitImage,
-  kRuntimeAddInteger,
-  kCount
-};
-std::string_view DeclarationCheckName(DeclarationCheck check);
-
 struct TextSpan {
   size_t position;
   size_t length;
 };
 
-// Works on UTF-16 text or on ASCII text held as bytes.
+// Works on UTF-8 bytes.
 template <typename Char>
 class BasicReferenceIndex {
  public:
@@ -139,9 +128,8 @@ class BasicReferenceIndex {
   std::vector<uint64_t> prefix_hashes_;     // of the name at hand, by length
 };
 
-using ReferenceIndex = BasicReferenceIndex<char16_t>;
+using ReferenceIndex = BasicReferenceIndex<char>;
 
-extern template class BasicReferenceIndex<char16_t>;
 extern template class BasicReferenceIndex<char>;
 
 }  // namespace sparlin

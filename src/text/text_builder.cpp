@@ -19,19 +19,25 @@ bool TextBuilderAppendFits(const TextBuilderLimits& limits, int64_t length, int6
 template <typename Char>
 void BasicTextBuilder<Char>::Append(View text, int64_t count) {
   if (count <= 0 || count > static_cast<int64_t>(text.size())) count = static_cast<int64_t>(text.size());
-  if (count == 0) return;
+  AppendCounted(text.substr(0, static_cast<size_t>(count)), count);
+}
+
+template <typename Char>
+void BasicTextBuilder<Char>::AppendCounted(View text, int64_t units) {
+  if (text.empty()) return;
   int64_t capacity = capacity_;
-  if (!TextBuilderAppendFits(limits_, static_cast<int64_t>(text_.size()), count, capacity)) {
+  if (!TextBuilderAppendFits(limits_, units_, units, capacity)) {
     failed_ = true;  // the old text is still intact
     return;
   }
   try {
-    text_.append(text.substr(0, static_cast<size_t>(count)));
+    text_.append(text);
   } catch (const std::bad_alloc&) {
     failed_ = true;
     return;
   }
   capacity_ = capacity;
+  units_ += units;
 }
 
 template <typename Char>

@@ -45,23 +45,30 @@ class BasicTextBuilder {
   // An append that would pass the length limit, or whose growth fails, leaves
   // the buffer as it was and marks the builder as failed.
   void Append(View text, int64_t count = 0);
+  // Appends all of `text`, accounted as `units` code units: UTF-8 bytes that
+  // decode to that many UTF-16 units.
+  void AppendCounted(View text, int64_t units);
   // Room for `units` code units made at once, so that a pass that knows about
   // how long its text gets does not move it while it grows. Changes nothing
   // that the growth rule accounts for.
   void Reserve(size_t units);
   // The stored text, copied or taken out (the builder is then empty).
   String Text() const { return text_; }
-  String TakeText() { return std::move(text_); }
+  String TakeText() {
+    units_ = 0;
+    return std::move(text_);
+  }
 
   // True once an append could not be stored; the caller then fails its pass.
   bool Failed() const { return failed_; }
   // The block's size in bytes by the growth rule, and the stored length.
   int64_t Capacity() const { return capacity_; }
-  int32_t Length() const { return static_cast<int32_t>(text_.size()); }
+  int32_t Length() const { return static_cast<int32_t>(units_); }
 
  private:
   TextBuilderLimits limits_;
   String text_;
+  int64_t units_ = 0;  // code units accounted
   int64_t capacity_ = kTextBuilderFirstBlock;
   bool failed_ = false;
 };

@@ -289,15 +289,23 @@ TEST(AssemblyTextPassTest, RealAssemblyFiles) {
   EXPECT_TRUE(x86_assembly.EntryLabelSeen);
 }
 
-// The pass over ASCII bytes against the pass over UTF-16 lines: the same text,
-// counts, lists and values for every option set, folder and limit.
-TEST(AssemblyTextPassTest, TheAsciiPassEqualsTheUtf16Pass) {
+// The pass over the file's bytes against the pass over its UTF-16 lines: the
+// same text, counts, lists and values for every option set, folder and limit,
+// for ASCII files and for files with other characters (in comments, strings,
+// names and paths, and bytes that are not UTF-8).
+TEST(AssemblyTextPassTest, TheBytePassEqualsTheUtf16Pass) {
   std::vector<std::string> inputs = {kX64Excerpt, "a  \r\n\r\nb\rc\n\n  ; d \r\nformat MS64 COFF\r\n", "",
                                      "PureBasicStart:\r\n\r\n  RET\r\n"};
   for (const char* name : {"win-x64__pb570b3__DialogManager__PureBasic.asm", "win-x64__pb570b3__PureBasicIDE__PureBasic.asm",
                            "win-x86__pb450a1__DialogManager__PureBasic4.50.asm"}) {
     inputs.push_back(ReadCorpus(name));
   }
+  const std::string x64 = inputs[4];
+  const size_t format = x64.find("format MS64");
+  inputs.push_back(x64.substr(0, format) + "; \xC3\x9C" "bung\r\n" + x64.substr(format) +
+                   "; C:\\\xC3\x9C" "bung\\x.pb \xF0\x9F\x98\x80 \xC3\r\nextrn \xC3\xA9t\xC3\xA9\r\n");
+  inputs.push_back("; Lib\xC3\xA4\r\nformat MS64 COFF\r\n  ; C:\\Src\\a \xE2\x82\r\nPureBasicStart:\r\n  RET\r\n"
+                   "  MOV rax, 1 ; C:\\\xC3\x9C" "bung\\ \r\nsection '.data' data readable writeable\r\n");
   AsmPassOptions inserting;
   inserting.empty_lines = 2;
   inserting.nop_lines = 1;
@@ -307,20 +315,18 @@ TEST(AssemblyTextPassTest, TheAsciiPassEqualsTheUtf16Pass) {
     int64_t max_block_bytes;
   };
   for (const std::string& input : inputs) {
-    ASSERT_TRUE(IsAsciiText(input));
     for (const AsmPassOptions& options : {AsmPassOptions(), CreatedDefaults(), inserting}) {
       for (UStringView folder : {UStringView(u"C:\\Src\\"), UStringView(u"C:\\\u00DCbung\\"), UStringView(u"")}) {
         for (Limit limit : {Limit{INT32_MAX, 0}, Limit{40000, 0}, Limit{INT32_MAX, 60000}}) {
           TextBuilderLimits limits{limit.max_length, limit.max_block_bytes};
           AsmValues wide_values, ascii_values;
           AsmPassResult wide = RewriteAssemblyText(LinesOf(input), options, folder, wide_values, limits);
-          AsciiAsmPassResult ascii = RewriteAsciiAssemblyText(input, options, folder, ascii_values, limits);
+          AsmBytesPassResult ascii = RewriteAssemblyBytes(input, options, folder, ascii_values, limits);
           SCOPED_TRACE(input.substr(0, 40) + " / " + Utf8(folder) + " / " + std::to_string(limit.max_length));
           EXPECT_EQ(ascii.failed, wide.failed);
           if (!wide.failed) {
             EXPECT_EQ(ascii.text, EncodeUtf8(wide.text));
           }
-          EXPECT_TRUE(ascii.ascii);
           EXPECT_EQ(AsmCountsSummary(ascii), AsmCountsSummary(wide));
           EXPECT_EQ(CalledFunctionsSummary(ascii), CalledFunctionsSummary(wide));
           EXPECT_EQ(ascii_values.ImportedLibraries, wide_values.ImportedLibraries);

@@ -70,7 +70,7 @@ BenchCase Pruning(size_t megabytes) {
               io.progress = [](int) {};
               io.beep = [] {};
               g_sink = g_sink +
-                       RemoveUncalledLibrariesFromAscii(libraries, std::move(text), kLibraryFolder, settings, io).size();
+                       RemoveUncalledLibraries(libraries, std::move(text), kLibraryFolder, settings, io).size();
             };
           }};
 }

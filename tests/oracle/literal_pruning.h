@@ -1,12 +1,14 @@
-// The literal pruning: every count, search and replacement a pass over the
-// whole text. Tests run it beside the shipped pruning and compare the results.
+// The literal pruning: the removal steps run on a text that is UTF-16, as
+// the program's text once was, where every count, search and replacement is
+// a pass over the whole text. Tests run it beside the shipped pruning and
+// compare the results.
 #pragma once
 
 #include <functional>
 #include <vector>
 
 #include "pruning/image_plugins.h"
-#include "pruning/uncalled_removal.h"
+#include "pruning/removal_rules.h"
 #include "text/ustring.h"
 
 namespace sparlin::oracle {

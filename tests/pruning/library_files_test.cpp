@@ -76,7 +76,7 @@ TEST(LibraryFileTest, OnlyBareNamesAndFilesOfSaneSizeAreRead) {
   for (const char16_t* name : {u"Math", u"..\\..\\x\\evil", u"sub/Lib", u"C:Lib"}) build.files.Write(folder + name, library);
   build.files.Write(folder + u"Big", library + std::string(kMaxLibraryFileBytes, 'x'));
   std::vector<UString> libraries = {u"..\\..\\x\\evil", u"Big", u"C:Lib", u"Math", u"sub/Lib"};
-  RemoveUncalledLibrariesAsUtf8(build.ctx, libraries, u"extrn PB_Sin\r\nCALL   PB_Sin\r\n", folder);
+  RemoveUncalledLibraries(build.ctx, libraries, "extrn PB_Sin\r\nCALL   PB_Sin\r\n", folder);
   std::string log = build.LogUtf8();
   EXPECT_EQ(log.substr(0, log.find("\r\n\r\n\t\t\tPB_Sin")), "\t\xc2\xb7  Called PB Functions\r\n\r\n\t\tMath: 1");
 }

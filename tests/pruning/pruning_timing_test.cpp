@@ -73,8 +73,11 @@ double Prune(const UString& text, const std::vector<UString>& libraries, const s
   std::vector<UString> list = libraries;
   UString copy = text;
   double start = CpuSeconds();
-  UString pruned = literal ? oracle::LiteralRemoveUncalledLibraries(list, std::move(copy), kFolder, settings, io)
-                           : RemoveUncalledLibraries(list, std::move(copy), kFolder, settings, io);
+  if (literal) {
+    oracle::LiteralRemoveUncalledLibraries(list, std::move(copy), kFolder, settings, io);
+  } else {
+    RemoveUncalledLibraries(list, EncodeUtf8(copy), kFolder, settings, io);
+  }
   return Seconds(start);
 }
 

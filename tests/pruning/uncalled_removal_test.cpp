@@ -46,7 +46,7 @@ struct Pruner {
     io.log = [this](const UString& item) { build.log.Append(item); };
     io.progress = [this](int percent) { build.host.SetProgress(percent); };
     io.beep = [this] { ++beeps; };
-    return EncodeUtf8(RemoveUncalledLibraries(libraries, DecodeUtf8(text), kLibraryFolder, settings, io));
+    return RemoveUncalledLibraries(libraries, text, kLibraryFolder, settings, io);
   }
 
   std::string Log() const { return build.LogUtf8(); }
@@ -426,14 +426,7 @@ TEST(UncalledRemovalTest, EmptyLibraryTableLeavesTheTextAlone) {
   EXPECT_EQ(libraries, (std::vector<UString>{u"ImagePluginPNG", u"Missing"}));
 }
 
-TEST(UncalledRemovalTest, DropLibrary) {
-  UString text = u"; File\r\n; FileSystem\r\n; File\r\nformat MS64 COFF\r\n";
-  UString removed = u"\t\tDate\r\n";
-  std::vector<UString> libraries = {u"File", u"FileSystem", u"File"};
-  DropLibrary(u"File", text, removed, libraries);
-  EXPECT_EQ(text, u"; FileSystem\r\n; File\r\nformat MS64 COFF\r\n");
-  EXPECT_EQ(removed, u"\t\tDate\r\n\t\tFile\r\n");
-  EXPECT_EQ(libraries, (std::vector<UString>{u"FileSystem"}));
+TEST(UncalledRemovalTest, LibraryFolder) {
   EXPECT_EQ(LibraryFolderOf(u"C:\\PureBasic\\Compilers\\"), u"C:\\PureBasic\\PureLibraries\\");
   EXPECT_EQ(LibraryFolderOf(u"Compilers\\"), u"PureLibraries\\");
 }

@@ -1,29 +1,21 @@
-#include "pruning/pruned_text.h"
+#include "pruning/indexed_text.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "asm_format/reference_forms.h"
+#include "text/byte_scan.h"
 #include "text/text_ops.h"
+#include "text/utf8_units.h"
 
 namespace sparlin {
 namespace {
 
-constexpr UStringView kEndLabel = u"PB_EndFunctions:\r\n";
 constexpr size_t kEndOffset = 16;  // the search starts this far behind the label's start
-
-// The names and forms are UTF-16; ASCII text widens code for code.
-UStringView Wide(UStringView text) { return text; }
-UString Wide(std::string_view text) { return UString(text.begin(), text.end()); }
 
 }  // namespace
 
-template <typename Char>
-BasicPrunedText<Char>::BasicPrunedText(String text, bool is_64_bit)
-    : original_(std::move(text)), is_64_bit_(is_64_bit) {}
-
-template <typename Char>
-std::vector<int64_t> BasicPrunedText<Char>::CountReferences(const std::vector<UString>& symbols,
+std::vector<int64_t> IndexedText::CountReferences(const std::vector<UString>& symbols,
                                                  const std::vector<UString>& libraries) {
   std::vector<int64_t> counts(symbols.size(), 0);
   std::vector<size_t> indexed;
@@ -49,32 +41,43 @@ std::vector<int64_t> BasicPrunedText<Char>::CountReferences(const std::vector<US
   }
   for (size_t i = 0; i < symbols_.size(); ++i) symbol_ids_.emplace(symbols_[i], i);
   for (size_t i = 0; i < libraries_.size(); ++i) library_ids_.emplace(libraries_[i], i);
-  index_ = std::make_unique<BasicReferenceIndex<Char>>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
+  index_ = std::make_unique<BasicReferenceIndex<char>>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
   for (size_t i = 0; i < indexed.size(); ++i) counts[indexed[i]] = index_->References(i);
 
-  // A suspect whose leading part stood where a form's symbol stands is
-  // counted form by form; once one has references, the removal steps work on
-  // the text itself.
-  bool literal_survivor = false;
+  // A suspect can have a form only where its leading part stood as the
+  // whole name at a form's place; those are counted form by form.
   for (size_t k = 0; k < suspects.size(); ++k) {
     if (!index_->SuspectSeen(suspect_lead[k])) continue;
     for (const UString& form : CountedForms(symbols[suspects[k]], is_64_bit_)) {
-      counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(Wide(original_), form));
+      counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(original_, EncodeUtf8(form)));
     }
-    literal_survivor = literal_survivor || counts[suspects[k]] > 0;
   }
-  if (literal_survivor) UseLiteralText();
   return counts;
 }
 
-template <typename Char>
-size_t BasicPrunedText<Char>::SymbolId(const UString& symbol) const {
-  auto found = symbol_ids_.find(symbol);
-  return found == symbol_ids_.end() ? UString::npos : found->second;
+PruningText& IndexedText::EditingText(const LibraryTable& table) {
+  bool identifiers = true;
+  for (const auto& library : table.entries()) {
+    identifiers = identifiers && IsIdentifier(library.key);
+    for (const auto& function : library.value.entries()) identifiers = identifiers && IsIdentifier(function.key);
+  }
+  // Taking out a header line that does not begin a line could join its
+  // neighbours into a new form.
+  for (size_t id = 0; identifiers && id < libraries_.size(); ++id) {
+    for (size_t at : index_->HeaderLines(id)) identifiers = identifiers && (at == 0 || original_[at - 1] == '\n');
+  }
+  if (identifiers) return *this;
+  index_.reset();
+  literal_ = std::make_unique<LiteralText>(std::move(original_), is_64_bit_);
+  return *literal_;
 }
 
-template <typename Char>
-void BasicPrunedText<Char>::Insert(size_t position) {
+size_t IndexedText::SymbolId(const UString& symbol) const {
+  auto found = symbol_ids_.find(symbol);
+  return found == symbol_ids_.end() ? std::string::npos : found->second;
+}
+
+void IndexedText::Insert(size_t position) {
   if (inserted_at_.empty()) inserted_at_.assign(original_.size() / 64 + 1, 0);
   insertions_.push_back(position);
   inserted_at_[position / 64] |= uint64_t{1} << (position % 64);
@@ -82,8 +85,7 @@ void BasicPrunedText<Char>::Insert(size_t position) {
 
 // An occurrence in the unedited text is still there when no "; " went in
 // strictly inside it and no taken-out line overlaps it.
-template <typename Char>
-bool BasicPrunedText<Char>::Alive(size_t position, size_t length) const {
+bool IndexedText::Alive(size_t position, size_t length) const {
   if (!inserted_at_.empty()) {
     for (size_t p = position + 1; p < position + length; ++p) {
       if (inserted_at_[p / 64] >> (p % 64) & 1) return false;
@@ -95,8 +97,7 @@ bool BasicPrunedText<Char>::Alive(size_t position, size_t length) const {
   return true;
 }
 
-template <typename Char>
-size_t BasicPrunedText<Char>::CurrentPosition(size_t position) const {
+size_t IndexedText::CurrentPosition(size_t position) const {
   size_t current = position;
   for (size_t p : insertions_) {
     if (p <= position) current += 2;
@@ -107,14 +108,9 @@ size_t BasicPrunedText<Char>::CurrentPosition(size_t position) const {
   return current;
 }
 
-template <typename Char>
-void BasicPrunedText<Char>::CommentOutFirstDeclaration(const UString& symbol) {
-  if (literal_) {
-    for (const UString& form : DeclarationForms(symbol, is_64_bit_)) current_ = CommentOutFirst(current_, form);
-    return;
-  }
+void IndexedText::CommentOutFirstDeclaration(const UString& symbol) {
   size_t id = SymbolId(symbol);
-  if (id == UString::npos) return;
+  if (id == std::string::npos) return;
   std::vector<FormKind> kinds = is_64_bit_ ? std::vector<FormKind>{FormKind::kExtrn}
                                            : std::vector<FormKind>{FormKind::kExtrnUnderscoreAt, FormKind::kExtrn};
   for (FormKind kind : kinds) {
@@ -127,42 +123,29 @@ void BasicPrunedText<Char>::CommentOutFirstDeclaration(const UString& symbol) {
   }
 }
 
-template <typename Char>
-void BasicPrunedText<Char>::CommentOutFunction(const UString& symbol) {
-  if (literal_) {
-    for (const UString& form : DeclarationForms(symbol, is_64_bit_)) current_ = CommentOutAll(current_, form);
-    for (const UString& form : CallForms(symbol, is_64_bit_)) current_ = CommentOutAll(current_, form);
-    return;
-  }
+void IndexedText::CommentOutFunction(const UString& symbol) {
   // The index holds exactly the declaration and call forms of the bitness.
   size_t id = SymbolId(symbol);
-  if (id == UString::npos) return;
+  if (id == std::string::npos) return;
   for (const FormOccurrence* f = index_->FormsBegin(id); f != index_->FormsEnd(id); ++f) Insert(f->position);
 }
 
-template <typename Char>
-bool BasicPrunedText<Char>::Declares(DeclarationCheck check) {
-  std::string_view check_name = DeclarationCheckName(check);
-  UString name(check_name.begin(), check_name.end());
-  if (literal_) return Contains(current_, u"extrn " + name) || Contains(current_, u"extrn _" + name);
+bool IndexedText::Declares(DeclarationCheck check) {
   for (const TextSpan& span : index_->Declarations(check)) {
     if (Alive(span.position, span.length)) return true;
   }
   return false;
 }
 
-template <typename Char>
-bool BasicPrunedText<Char>::MentionsSimpleListHelpers() {
+bool IndexedText::MentionsSimpleListHelpers() {
   static constexpr UStringView kHelpers = u"PB_SimpleList_";
-  if (literal_) return Contains(current_, kHelpers);
   for (size_t at : index_->SimpleListHelpers()) {
     if (Alive(at, kHelpers.size())) return true;
   }
   return false;
 }
 
-template <typename Char>
-std::optional<size_t> BasicPrunedText<Char>::FirstHeaderLine(const UString& library) {
+std::optional<size_t> IndexedText::FirstHeaderLine(const UString& library) {
   auto found = library_ids_.find(library);
   if (found == library_ids_.end()) return std::nullopt;
   for (size_t at : index_->HeaderLines(found->second)) {
@@ -171,53 +154,30 @@ std::optional<size_t> BasicPrunedText<Char>::FirstHeaderLine(const UString& libr
   return std::nullopt;
 }
 
-template <typename Char>
-bool BasicPrunedText<Char>::HasHeaderLine(const UString& library) {
-  if (!literal_ && !IsIdentifier(library)) UseLiteralText();
-  if (literal_) return Contains(current_, u"; " + library + u"\r\n");
+bool IndexedText::HasHeaderLine(const UString& library) {
   return FirstHeaderLine(library).has_value();
 }
 
-template <typename Char>
-void BasicPrunedText<Char>::RemoveHeaderLine(const UString& library) {
-  if (!literal_ && !IsIdentifier(library)) UseLiteralText();
-  if (!literal_) {
-    std::optional<size_t> at = FirstHeaderLine(library);
-    if (!at) return;
-    // Taking out a line that does not begin a line could join its
-    // neighbours into a new form.
-    if (*at == 0 || original_[*at - 1] == '\n') {
-      deletions_.push_back({*at, library.size() + 4});
-      return;
-    }
-    UseLiteralText();
-  }
-  UString header = u"; " + library + u"\r\n";
-  size_t hit = current_.find(header);
-  if (hit != UString::npos) current_.erase(hit, header.size());
+void IndexedText::RemoveHeaderLine(const UString& library) {
+  std::optional<size_t> at = FirstHeaderLine(library);
+  if (at) deletions_.push_back({*at, library.size() + 4});
 }
 
-template <typename Char>
-bool BasicPrunedText<Char>::OccursBehindEndFunctions(const UString& symbol) {
-  if (!literal_ && !IsIdentifier(symbol)) UseLiteralText();
-  if (literal_) {
-    size_t label = current_.find(kEndLabel);
-    size_t from = (label == UString::npos ? 0 : label + 1) + kEndOffset - 1;
-    return current_.find(symbol, from) != UString::npos;
-  }
+bool IndexedText::OccursBehindEndFunctions(const UString& symbol) {
   size_t id = SymbolId(symbol);
-  const std::vector<size_t>* occurrences = id == UString::npos ? nullptr : index_->CleanUpOccurrences(id);
+  const std::vector<size_t>* occurrences = id == std::string::npos ? nullptr : index_->CleanUpOccurrences(id);
   if (!occurrences) return false;
   // No edit moves, makes or breaks the label, so the search starts 16
   // characters behind it in the unedited text too. Without the label it
   // starts at the 16th character of the text as it stands.
   size_t label = index_->EndFunctionsLabel();
+  size_t first = label == std::string::npos ? SixteenthCharacter() : 0;
   size_t taken_out = 0;
   for (const Deletion& d : deletions_) taken_out += d.length;
   for (size_t at : *occurrences) {
-    if (label != UString::npos) {
+    if (label != std::string::npos) {
       if (at < label + kEndOffset) continue;
-    } else if (at < kEndOffset - 1 + taken_out && CurrentPosition(at) < kEndOffset - 1) {
+    } else if (at < first + taken_out && CurrentPosition(at) < first) {
       continue;  // only the first few characters need the edits counted
     }
     if (Alive(at, symbol.size())) return true;
@@ -225,8 +185,18 @@ bool BasicPrunedText<Char>::OccursBehindEndFunctions(const UString& symbol) {
   return false;
 }
 
-template <typename Char>
-std::vector<typename BasicPrunedText<Char>::Piece> BasicPrunedText<Char>::Pieces() const {
+// Only the first characters of the edited text are made: the edits there
+// decide where its 16th character stands.
+size_t IndexedText::SixteenthCharacter() const {
+  std::string head;
+  for (const Piece& piece : Pieces()) {
+    head += piece.length == 0 ? std::string_view("; ") : std::string_view(original_).substr(piece.from, piece.length);
+    if (head.size() >= 4 * kEndOffset) break;
+  }
+  return ByteOfUnit(head, kEndOffset - 1);
+}
+
+std::vector<IndexedText::Piece> IndexedText::Pieces() const {
   std::vector<size_t> insertions = insertions_;
   std::sort(insertions.begin(), insertions.end());
   std::vector<Deletion> deletions = deletions_;
@@ -256,31 +226,11 @@ std::vector<typename BasicPrunedText<Char>::Piece> BasicPrunedText<Char>::Pieces
   return pieces;
 }
 
-template <typename Char>
-typename BasicPrunedText<Char>::String BasicPrunedText<Char>::Build() const {
-  std::vector<Piece> pieces = Pieces();
-  size_t size = 0;
-  for (const Piece& piece : pieces) size += piece.length == 0 ? 2 : piece.length;
-  String out;
-  out.reserve(size);
-  const View original(original_);
-  for (const Piece& piece : pieces) {
-    if (piece.length == 0) {
-      out.push_back(';');
-      out.push_back(' ');
-    } else {
-      out.append(original.substr(piece.from, piece.length));
-    }
-  }
-  return out;
-}
-
 // Each part of the unedited text moves to its place in the edited text: the
 // parts that move towards the start first, in text order, then those that
 // move towards the end, from the last one back, so that no part is
 // overwritten before it has moved. The "; " go in once every part stands.
-template <typename Char>
-void BasicPrunedText<Char>::EditInPlace() {
+void IndexedText::EditInPlace() {
   std::vector<Piece> pieces = Pieces();
   std::vector<size_t> destinations(pieces.size());
   size_t size = 0;
@@ -289,15 +239,15 @@ void BasicPrunedText<Char>::EditInPlace() {
     size += pieces[k].length == 0 ? 2 : pieces[k].length;
   }
   if (size > original_.size()) original_.resize(size);
-  Char* text = original_.data();
+  char* text = original_.data();
   for (size_t k = 0; k < pieces.size(); ++k) {
     if (pieces[k].length != 0 && destinations[k] < pieces[k].from) {
-      std::memmove(text + destinations[k], text + pieces[k].from, pieces[k].length * sizeof(Char));
+      std::memmove(text + destinations[k], text + pieces[k].from, pieces[k].length );
     }
   }
   for (size_t k = pieces.size(); k-- > 0;) {
     if (pieces[k].length != 0 && destinations[k] > pieces[k].from) {
-      std::memmove(text + destinations[k], text + pieces[k].from, pieces[k].length * sizeof(Char));
+      std::memmove(text + destinations[k], text + pieces[k].from, pieces[k].length );
     }
   }
   for (size_t k = 0; k < pieces.size(); ++k) {
@@ -308,55 +258,9 @@ void BasicPrunedText<Char>::EditInPlace() {
   original_.resize(size);
 }
 
-template <typename Char>
-void BasicPrunedText<Char>::UseLiteralText() {
-  if (literal_) return;
-  String built = Build();
-  current_.assign(built.begin(), built.end());
-  literal_ = true;
-  index_.reset();
-  insertions_.clear();
-  inserted_at_.clear();
-  deletions_.clear();
-}
-
-template <typename Char>
-std::string BasicPrunedText<Char>::TakeUtf8() {
-  if (literal_) return EncodeUtf8(current_);
-  if constexpr (sizeof(Char) == 1) {
-    EditInPlace();
-    return std::move(original_);
-  } else {
-    // Every edit stands at an ASCII character, so no piece splits a surrogate
-    // pair and the pieces encode as the whole text would.
-    std::string out;
-    out.reserve(EncodedUtf8Size(original_) + 2 * insertions_.size());
-    const View original(original_);
-    for (const Piece& piece : Pieces()) {
-      if (piece.length == 0) {
-        out += "; ";
-      } else {
-        AppendEncodedText(out, original.substr(piece.from, piece.length), TextEncoding::kUtf8);
-      }
-    }
-    return out;
-  }
-}
-
-template <typename Char>
-typename BasicPrunedText<Char>::String BasicPrunedText<Char>::Take() {
-  if (literal_) {
-    if constexpr (sizeof(Char) == 1) {
-      return String(current_.begin(), current_.end());
-    } else {
-      return std::move(current_);
-    }
-  }
+std::string IndexedText::Take() {
   if (!insertions_.empty() || !deletions_.empty()) EditInPlace();
   return std::move(original_);
 }
-
-template class BasicPrunedText<char16_t>;
-template class BasicPrunedText<char>;
 
 }  // namespace sparlin

@@ -1,0 +1,98 @@
+#include "pruning/literal_text.h"
+
+#include "asm_format/reference_forms.h"
+#include "text/utf8_units.h"
+
+namespace sparlin {
+namespace {
+
+constexpr std::string_view kEndLabel = "PB_EndFunctions:\r\n";
+constexpr size_t kEndOffset = 16;  // the search starts this far behind the label's start
+
+std::vector<std::string> Utf8Forms(const std::vector<UString>& forms) {
+  std::vector<std::string> out;
+  out.reserve(forms.size());
+  for (const UString& form : forms) out.push_back(EncodeUtf8(form));
+  return out;
+}
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+}  // namespace
+
+size_t CountOccurrences(std::string_view text, std::string_view part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
+}
+
+std::vector<int64_t> LiteralText::CountReferences(const std::vector<UString>& symbols,
+                                                  const std::vector<UString>&) {
+  std::vector<int64_t> counts;
+  counts.reserve(symbols.size());
+  for (const UString& symbol : symbols) {
+    int64_t sum = 0;
+    for (const std::string& form : Utf8Forms(CountedForms(symbol, is_64_bit_))) {
+      sum += static_cast<int64_t>(CountOccurrences(text_, form));
+    }
+    counts.push_back(sum);
+  }
+  return counts;
+}
+
+void LiteralText::CommentOutFirst(const std::string& form) {
+  size_t hit = text_.find(form);
+  if (hit != std::string::npos) text_.insert(hit, "; ");
+}
+
+void LiteralText::CommentOutAll(const std::string& form) {
+  std::string out;
+  size_t copied = 0;
+  for (size_t at = text_.find(form); at != std::string::npos; at = text_.find(form, at + form.size())) {
+    out.append(text_, copied, at - copied);
+    out += "; ";
+    copied = at;
+  }
+  if (copied == 0 && out.empty()) return;
+  out.append(text_, copied, std::string::npos);
+  text_ = std::move(out);
+}
+
+void LiteralText::CommentOutFirstDeclaration(const UString& symbol) {
+  for (const std::string& form : Utf8Forms(DeclarationForms(symbol, is_64_bit_))) CommentOutFirst(form);
+}
+
+void LiteralText::CommentOutFunction(const UString& symbol) {
+  for (const std::string& form : Utf8Forms(DeclarationForms(symbol, is_64_bit_))) CommentOutAll(form);
+  for (const std::string& form : Utf8Forms(CallForms(symbol, is_64_bit_))) CommentOutAll(form);
+}
+
+bool LiteralText::Declares(DeclarationCheck check) {
+  std::string name(DeclarationCheckName(check));
+  return Contains(text_, "extrn " + name) || Contains(text_, "extrn _" + name);
+}
+
+bool LiteralText::MentionsSimpleListHelpers() { return Contains(text_, "PB_SimpleList_"); }
+
+bool LiteralText::HasHeaderLine(const UString& library) {
+  return Contains(text_, "; " + EncodeUtf8(library) + "\r\n");
+}
+
+void LiteralText::RemoveHeaderLine(const UString& library) {
+  std::string header = "; " + EncodeUtf8(library) + "\r\n";
+  size_t hit = text_.find(header);
+  if (hit != std::string::npos) text_.erase(hit, header.size());
+}
+
+bool LiteralText::OccursBehindEndFunctions(const UString& symbol) {
+  size_t label = text_.find(kEndLabel);
+  // The label is ASCII, so 16 characters behind its start are 16 bytes.
+  size_t from = label == std::string::npos ? ByteOfUnit(text_, kEndOffset - 1) : label + kEndOffset;
+  std::string name = EncodeUtf8(symbol);
+  for (size_t at = text_.find(name, from); at != std::string::npos; at = text_.find(name, at + 1)) {
+    if (EndsOnCharacter(text_, at + name.size())) return true;
+  }
+  return false;
+}
+
+}  // namespace sparlin
