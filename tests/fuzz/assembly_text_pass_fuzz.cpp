@@ -113,12 +113,12 @@ SPARLIN_FUZZ_TARGET(assembly_text_pass) {
     SPARLIN_FUZZ_CHECK(assembly.ImportedLibraries == m.libraries);
     SPARLIN_FUZZ_CHECK(assembly.Is64Bit == m.is_64_bit && (assembly.EntryLabelSeen != 0) == m.entry_seen);
   }
-  if (IsAsciiText(assembly_file)) {
-    AsmValues ascii_assembly;
-    AsciiAsmPassResult ascii = RewriteAsciiAssemblyText(assembly_file, options, DecodeUtf8(folder), ascii_assembly);
-    SPARLIN_FUZZ_CHECK(ascii.text == EncodeUtf8(result.text));
-    SPARLIN_FUZZ_CHECK(ascii_assembly.ImportedLibraries == assembly.ImportedLibraries);
-    SPARLIN_FUZZ_CHECK(ascii.paths_removed == result.paths_removed);
-  }
+  // The pass over the file's bytes, as the stage runs it, gives what the
+  // pass over its UTF-16 lines gives.
+  AsmValues byte_assembly;
+  AsmBytesPassResult bytes = RewriteAssemblyBytes(assembly_file, options, DecodeUtf8(folder), byte_assembly);
+  SPARLIN_FUZZ_CHECK(bytes.text == EncodeUtf8(result.text));
+  SPARLIN_FUZZ_CHECK(byte_assembly.ImportedLibraries == assembly.ImportedLibraries);
+  SPARLIN_FUZZ_CHECK(bytes.paths_removed == result.paths_removed);
   return 0;
 }

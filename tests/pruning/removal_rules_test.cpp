@@ -316,8 +316,7 @@ TEST(RemovalRules, EachRuleGivesItsWholeTextLogAndLibraryList) {
     settings.dpi_aware_switch = DecodeUtf8(c.dpi_aware);
     settings.remove_plugins_by_extension = c.plugins_by_extension;
 
-    std::string pruned =
-        EncodeUtf8(RemoveUncalledLibraries(libraries, DecodeUtf8(Crlf(c.text)), kFolder, settings, io));
+    std::string pruned = RemoveUncalledLibraries(libraries, Crlf(c.text), kFolder, settings, io);
 
     EXPECT_EQ(pruned, Crlf(c.pruned.empty() ? c.text : c.pruned)) << c.what;
     EXPECT_EQ(log, ExpectedLog(c)) << c.what;
