@@ -3,10 +3,6 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -124,13 +120,6 @@ void DecodeAssemblyText(std::string_view bytes, AssemblyText& out) {
   out.lines = SplitLineViews(out.text);
 }
 
-bool ReadAssemblyText(platform::FileSystem& files, UStringView path, AssemblyText& out) {
-  std::string bytes;
-  if (!files.ReadWholeFile(path, bytes)) return false;
-  DecodeAssemblyText(bytes, out);
-  return true;
-}
-
 bool IsAsciiText(std::string_view bytes) {
   // Eight bytes at a time: any high bit is a byte past ASCII.
   uint64_t high = 0;
@@ -143,21 +132,6 @@ bool IsAsciiText(std::string_view bytes) {
   }
   for (; i < bytes.size(); ++i) high |= static_cast<unsigned char>(bytes[i]);
   return (high & 0x8080808080808080ull) == 0;
-}
-
-size_t NextAsciiLineBreak(std::string_view text, size_t i) {
-#if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  while (i + 16 <= text.size()) {
-    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-    int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-    if (mask != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-    i += 16;
-  }
-#endif
-  while (i < text.size() && text[i] != '\r' && text[i] != '\n') ++i;
-  return i;
 }
 
 }  // namespace sparlin

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/file_system.h"
+#include "text/text_ops.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -83,8 +83,6 @@ struct AssemblyText {
   UString text;
   std::vector<UStringView> lines;
 };
-// Reads the file at `path` into `out`; false when it cannot be read.
-bool ReadAssemblyText(platform::FileSystem& files, UStringView path, AssemblyText& out);
 // The lines of the decoded text of `bytes` (a byte-order mark skipped).
 void DecodeAssemblyText(std::string_view bytes, AssemblyText& out);
 
@@ -92,20 +90,11 @@ void DecodeAssemblyText(std::string_view bytes, AssemblyText& out);
 // character, and gives the same lines and the same file as its UTF-16 text.
 bool IsAsciiText(std::string_view bytes);
 
-// The position of the next "\r" or "\n" at or after `from`; the size without one.
-size_t NextAsciiLineBreak(std::string_view text, size_t from);
-
 // Calls line(view) for every line of an ASCII text, line breaks removed,
-// split as the UTF-16 text's lines are.
+// split as the UTF-16 text's lines are (ForEachLine on bytes).
 template <typename Line>
 void ForEachAsciiLine(std::string_view text, Line&& line) {
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = NextAsciiLineBreak(text, start);
-    line(text.substr(start, end - start));
-    if (end == text.size()) break;
-    start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-  }
+  ForEachLine(text, line);
 }
 
 }  // namespace sparlin

@@ -6,16 +6,21 @@
 
 namespace sparlin {
 
-UString DefinitionName(UStringView line) {
-  return StringField(line.substr(0, line.find(u'(')), 2, u' ');
+std::string_view DefinitionName(std::string_view line) {
+  std::string_view head = line.substr(0, line.find('('));
+  // The second field between blanks; empty when there is none.
+  size_t first_blank = head.find(' ');
+  if (first_blank == std::string_view::npos) return {};
+  std::string_view rest = head.substr(first_blank + 1);
+  return rest.substr(0, rest.find(' '));
 }
 
-bool OpensBlock(UStringView line, UStringView keyword, UStringView next_chars) {
-  size_t first = line.find_first_not_of(u" \t");
-  if (first == UStringView::npos) return false;
-  UStringView rest = line.substr(first);
+bool OpensBlock(std::string_view line, std::string_view keyword, std::string_view next_chars) {
+  size_t first = line.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return false;
+  std::string_view rest = line.substr(first);
   return rest.size() > keyword.size() && rest.substr(0, keyword.size()) == keyword &&
-         next_chars.find(rest[keyword.size()]) != UStringView::npos;
+         next_chars.find(rest[keyword.size()]) != std::string_view::npos;
 }
 
 namespace {
@@ -26,7 +31,7 @@ namespace {
 // the piece that ends the text.
 class FollowingText {
  public:
-  explicit FollowingText(UStringView text) : text_(text) {}
+  explicit FollowingText(std::string_view text) : text_(text) {}
 
   void Prepend(size_t start, size_t end) {
     if (start < end) pieces_.push_back({start, end});
@@ -34,18 +39,18 @@ class FollowingText {
 
   // The trimming at one cut: "\r" at both ends, then "\n" at both ends.
   void TrimLineBreaks() {
-    TrimFront(u'\r');
-    TrimBack(u'\r');
-    TrimFront(u'\n');
-    TrimBack(u'\n');
+    TrimFront('\r');
+    TrimBack('\r');
+    TrimFront('\n');
+    TrimBack('\n');
   }
 
   // Moves the pieces down to `to`, in text order; returns the end.
-  size_t MoveTo(UString& text, size_t to) const {
+  size_t MoveTo(std::string& text, size_t to) const {
     for (size_t i = pieces_.size(); i > last_; --i) {
       const Piece& piece = pieces_[i - 1];
       size_t size = piece.end - piece.start;
-      std::memmove(text.data() + to, text.data() + piece.start, size * sizeof(char16_t));
+      if (to != piece.start) std::memmove(text.data() + to, text.data() + piece.start, size);
       to += size;
     }
     return to;
@@ -57,7 +62,7 @@ class FollowingText {
     size_t end;
   };
 
-  void TrimFront(char16_t ch) {
+  void TrimFront(char ch) {
     while (pieces_.size() > last_) {
       Piece& first = pieces_.back();
       while (first.start < first.end && text_[first.start] == ch) ++first.start;
@@ -66,7 +71,7 @@ class FollowingText {
     }
   }
 
-  void TrimBack(char16_t ch) {
+  void TrimBack(char ch) {
     while (pieces_.size() > last_) {
       Piece& final_piece = pieces_[last_];
       while (final_piece.start < final_piece.end && text_[final_piece.end - 1] == ch) --final_piece.end;
@@ -75,14 +80,14 @@ class FollowingText {
     }
   }
 
-  UStringView text_;
+  std::string_view text_;
   std::vector<Piece> pieces_;
   size_t last_ = 0;
 };
 
 }  // namespace
 
-void CutBlocks(UString& text, const std::vector<BlockCut>& cuts) {
+void CutBlocks(std::string& text, const std::vector<BlockCut>& cuts) {
   if (cuts.empty()) return;
   FollowingText following(text);
   size_t next_start = text.size();

@@ -3,32 +3,32 @@
 // and the cut that takes a block out of it.
 #pragma once
 
-#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "text/text_ops.h"
+#include "text/utf8_pieces.h"
 #include "text/ustring.h"
 
 namespace sparlin {
 
-// A Macro or Procedure block in the working text: from the first character
-// of its definition line to just past its end line (before the line break).
+// A Macro or Procedure block in the working text: from the first byte of
+// its definition line to just past its end line (before the line break).
 struct DefinitionBlock {
-  UString name;
+  std::string name;  // the bytes of the definition line's name
   size_t start = 0;
   std::optional<size_t> end;
 };
 
 // The name in a definition line: the text before the first "(", split at
 // blanks, second field ("Procedure.s Name (a)" gives "Name").
-UString DefinitionName(UStringView line);
+std::string_view DefinitionName(std::string_view line);
 
 // True when `line`, with blanks and tabs trimmed from both ends, begins with
 // `keyword` followed by one of `next_chars`: a definition line in any
 // indentation, also one that the passes do not take as a definition.
-bool OpensBlock(UStringView line, UStringView keyword, UStringView next_chars);
+bool OpensBlock(std::string_view line, std::string_view keyword, std::string_view next_chars);
 
 // A block to cut: [start, end) of the working text.
 struct BlockCut {
@@ -41,7 +41,7 @@ struct BlockCut {
 // followed loses its leading and trailing "\r", then its leading and
 // trailing "\n", and is joined to the text before the block. All cuts are
 // applied in one pass over the text.
-void CutBlocks(UString& text, const std::vector<BlockCut>& cuts);
+void CutBlocks(std::string& text, const std::vector<BlockCut>& cuts);
 
 // The log item of a removal pass: caption + count + "\r\n", then, when names
 // were removed, "\r\n" and the "\t\t" + name + "()\r\n" list.

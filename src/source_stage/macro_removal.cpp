@@ -2,32 +2,27 @@
 
 #include "source_stage/definition_blocks.h"
 #include "source_stage/preprocessed_file.h"
-#include "source_stage/working_text.h"
-#include "text/text_ops.h"
 
 namespace sparlin {
 
 using namespace std::string_view_literals;
 
-namespace {
-
-template <typename Lines>
-MacroRemovalResult RemoveBlocks(const Lines& lines, const TextBuilderLimits& limits,
-                                const std::function<void()>& release_input) {
+MacroRemovalResult RemoveMacroBlocks(const SourceText& file, const TextBuilderLimits& limits,
+                                     const std::function<void()>& release_file) {
   MacroRemovalResult result;
   std::vector<DefinitionBlock> table;  // in file order
   std::optional<size_t> current;
-  std::optional<UString> text = BuildWorkingText(lines, limits, release_input, [&](UStringView line, size_t offset) {
+  std::optional<std::string> text = BuildWorkingText(file, limits, release_file, [&](std::string_view line, size_t offset) {
     // Only lines that begin with "M", "E" or a tab can open or close a block.
-    if (line.empty() || (line[0] != u'M' && line[0] != u'E' && line[0] != u'\t')) return;
-    if (line.substr(0, 6) == u"Macro "sv) {
-      table.push_back({DefinitionName(line), offset, std::nullopt});
+    if (line.empty() || (line[0] != 'M' && line[0] != 'E' && line[0] != '\t')) return;
+    if (line.substr(0, 6) == "Macro "sv) {
+      table.push_back({std::string(DefinitionName(line)), offset, std::nullopt});
       current = table.size() - 1;
-    } else if (OpensBlock(line, u"Macro"sv, u" \t"sv)) {
+    } else if (OpensBlock(line, "Macro"sv, " \t"sv)) {
       // A block that is not taken (tab-indented, or a tab after the keyword)
       // owns the next end line, so no recorded block may take it.
       current.reset();
-    } else if (line.substr(0, 6) == u"EndMac"sv && current && !table[*current].end) {
+    } else if (line.substr(0, 6) == "EndMac"sv && current && !table[*current].end) {
       // Only an open block is closed, so an end line never stretches a
       // finished block over the code that follows it.
       table[*current].end = offset + line.size();
@@ -43,24 +38,8 @@ MacroRemovalResult RemoveBlocks(const Lines& lines, const TextBuilderLimits& lim
   result.ok = true;
   result.text = std::move(*text);
   result.count = table.size();
-  for (const DefinitionBlock& entry : table) result.names.push_back(entry.name);
+  for (const DefinitionBlock& entry : table) result.names.push_back(DecodeUtf8As(entry.name, file.form));
   return result;
-}
-
-}  // namespace
-
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
-  return RemoveBlocks(lines, limits, {});
-}
-
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
-                                const std::function<void()>& release_input) {
-  return RemoveBlocks(lines, limits, release_input);
-}
-
-MacroRemovalResult RemoveMacroBlocksInFile(const FileLines& file, const TextBuilderLimits& limits,
-                                           const std::function<void()>& release_file) {
-  return RemoveBlocks(file, limits, release_file);
 }
 
 UString MacroLogItem(const MacroRemovalResult& result) {
@@ -68,9 +47,9 @@ UString MacroLogItem(const MacroRemovalResult& result) {
 }
 
 void RemoveMacros(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const FileLines& file,
+  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const SourceText& file,
                                                          const std::function<void()>& release_file) {
-    MacroRemovalResult result = RemoveMacroBlocksInFile(file, limits, release_file);
+    MacroRemovalResult result = RemoveMacroBlocks(file, limits, release_file);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? MacroLogItem(result) : UString()};
   });
 }

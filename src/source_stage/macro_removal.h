@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/build_state.h"
@@ -12,19 +13,16 @@ namespace sparlin {
 
 struct MacroRemovalResult {
   bool ok = false;  // false when the working text could not be held in memory
-  UString text;     // the new text, without the final "\r\n" of the file
+  std::string text;  // the new text (bytes in the form of the file's), without the file's final "\r\n"
   size_t count = 0;              // macro definitions recognised
   std::vector<UString> names;    // their names, in file order
 };
 
-// `lines` are the file's lines without their line ends.
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits = {},
-                                const std::function<void()>& release_input = {});
-MacroRemovalResult RemoveMacroBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits = {});
-// The same on the lines of a whole file, without a list of them;
-// `release_file` as `release_input`.
-MacroRemovalResult RemoveMacroBlocksInFile(const FileLines& file, const TextBuilderLimits& limits = {},
-     const std::function<void()>& release_file = {});
+// The pass on the text of a whole file; `release_file`, when given, is
+// called once the file's lines have been read, so that a large file is not
+// held twice.
+MacroRemovalResult RemoveMacroBlocks(const SourceText& file, const TextBuilderLimits& limits = {},
+                                     const std::function<void()>& release_file = {});
 
 // "\t·  Macro Comments Removed: " + count, and the names.
 UString MacroLogItem(const MacroRemovalResult& result);

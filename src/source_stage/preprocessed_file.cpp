@@ -2,9 +2,15 @@
 
 #include <memory>
 
-#include "text/text_ops.h"
-
 namespace sparlin {
+namespace {
+
+bool IsUtf8Kind(TextEncoding encoding) {
+  return encoding != TextEncoding::kUtf16LE && encoding != TextEncoding::kUtf16BE &&
+         encoding != TextEncoding::kUtf32BE;
+}
+
+}  // namespace
 
 UString DecodePreprocessed(std::string_view bytes, TextEncoding format) {
   DetectedBom bom = DetectBom(bytes);
@@ -37,6 +43,20 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format, std::strin
   return bytes;
 }
 
+std::string EncodePreprocessedBytes(std::string_view text, Utf8Form form, TextEncoding format,
+                                    std::string_view trailing) {
+  if (form != Utf8Form::kFile || !IsUtf8Kind(format)) {
+    return EncodePreprocessed(DecodeUtf8As(text, form), format, trailing);
+  }
+  // UTF-8 bytes decode and encode back to themselves.
+  std::string bytes = BomBytes(format);
+  bytes.reserve(bytes.size() + text.size() + 2 + trailing.size());
+  bytes.append(text);
+  bytes.append("\r\n");
+  bytes.append(trailing);
+  return bytes;
+}
+
 void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress, const RemovalPass& pass) {
   const UString& path = ctx.state.globals.OptimizedSourcePath;
   const TextEncoding format = ctx.state.source.SourceFormat;
@@ -48,14 +68,18 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
   const std::string trailing = TrailingPartialUnit(bytes, format);
   DetectedBom bom = DetectBom(bytes);
   TextEncoding encoding = bom.length > 0 ? bom.encoding : format;
+  Utf8Form form = Utf8Form::kFile;
   RewrittenText result;
-  if (encoding != TextEncoding::kUtf16LE && encoding != TextEncoding::kUtf16BE && encoding != TextEncoding::kUtf32BE) {
-    // Decoded as DecodePreprocessed decodes it, a piece at a time.
-    result = pass(FileLines::OfUtf8(std::string_view(bytes).substr(bom.length)), [&bytes] { std::string().swap(bytes); });
+  if (IsUtf8Kind(encoding)) {
+    // Read as DecodePreprocessed reads it, on its bytes.
+    result = pass(SourceText(std::string_view(bytes).substr(bom.length)), [&bytes] { std::string().swap(bytes); });
   } else {
-    auto text = std::make_unique<UString>(DecodePreprocessed(bytes, format));
+    form = Utf8Form::kWithSurrogates;
+    UString decoded = DecodePreprocessed(bytes, format);
     std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)
-    result = pass(FileLines::OfText(*text), [&text] { text.reset(); });
+    auto text = std::make_unique<std::string>(Utf16AsBytes(decoded));
+    UString().swap(decoded);
+    result = pass(SourceText(*text, form), [&text] { text.reset(); });
   }
   if (!result.ok) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
@@ -63,7 +87,7 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
   }
   ctx.log.Append(result.log_item);
   ctx.host.SetProgress(progress);
-  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(result.text, format, trailing))) {
+  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessedBytes(result.text, form, format, trailing))) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
   }
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
+#include "text/utf8_pieces.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -15,6 +17,8 @@ namespace sparlin {
 // longer name counts too. The names hold no "(" (a definition's name is
 // taken from before its first "("), so a form holds "(" only at its end and
 // two of its occurrences never overlap.
-std::vector<int64_t> CountProcedureReferences(UStringView text, const std::vector<UString>& names);
+// `text` is the bytes of a text in `form` (utf8_pieces.h); letter case and
+// the names are compared in UTF-16 code units, as in the decoded text.
+std::vector<int64_t> CountProcedureReferences(std::string_view text, Utf8Form form, const std::vector<UString>& names);
 
 }  // namespace sparlin

@@ -4,7 +4,6 @@
 #include "source_stage/preprocessed_file.h"
 #include "source_stage/procedure_references.h"
 #include "source_stage/working_text.h"
-#include "text/text_ops.h"
 
 namespace sparlin {
 namespace {
@@ -13,16 +12,16 @@ using namespace std::string_view_literals;
 
 enum class LineKind { kOther, kDefinition, kExported, kEnd };
 
-LineKind ClassifyLine(UStringView line) {
-  UStringView head = line.substr(0, 10);
-  if (head == u"Procedure "sv || head == u"Procedure."sv || head == u"Procedure$"sv) return LineKind::kDefinition;
-  if (head == u"ProcedureC"sv) {
-    UStringView longer = line.substr(0, 11);
-    if (longer == u"ProcedureC "sv || longer == u"ProcedureC."sv || longer == u"ProcedureC$"sv) return LineKind::kDefinition;
+LineKind ClassifyLine(std::string_view line) {
+  std::string_view head = line.substr(0, 10);
+  if (head == "Procedure "sv || head == "Procedure."sv || head == "Procedure$"sv) return LineKind::kDefinition;
+  if (head == "ProcedureC"sv) {
+    std::string_view longer = line.substr(0, 11);
+    if (longer == "ProcedureC "sv || longer == "ProcedureC."sv || longer == "ProcedureC$"sv) return LineKind::kDefinition;
     return LineKind::kExported;  // ProcedureCDLL
   }
-  if (head == u"ProcedureD"sv) return LineKind::kExported;  // ProcedureDLL
-  if (head == u"EndProcedu"sv) return LineKind::kEnd;
+  if (head == "ProcedureD"sv) return LineKind::kExported;  // ProcedureDLL
+  if (head == "EndProcedu"sv) return LineKind::kEnd;
   return LineKind::kOther;
 }
 
@@ -30,14 +29,14 @@ LineKind ClassifyLine(UStringView line) {
 class ProcedureTable {
  public:
   // Only lines that begin with "P", "E" or a tab can open or close a block.
-  static bool MayMatter(UStringView line) {
-    return !line.empty() && (line[0] == u'P' || line[0] == u'E' || line[0] == u'\t');
+  static bool MayMatter(std::string_view line) {
+    return !line.empty() && (line[0] == 'P' || line[0] == 'E' || line[0] == '\t');
   }
 
-  void Visit(UStringView line, size_t offset) {
+  void Visit(std::string_view line, size_t offset) {
     switch (ClassifyLine(line)) {
       case LineKind::kDefinition:
-        table_.push_back({DefinitionName(line), offset, std::nullopt});
+        table_.push_back({std::string(DefinitionName(line)), offset, std::nullopt});
         current_ = table_.size() - 1;
         break;
       case LineKind::kExported:
@@ -54,13 +53,13 @@ class ProcedureTable {
       case LineKind::kOther:
         // A definition that is not taken (tab-indented, or a tab after the
         // keyword) owns the next end line, so no recorded block may take it.
-        if (OpensBlock(line, u"Procedure"sv, u" \t.$CD"sv)) current_.reset();
+        if (OpensBlock(line, "Procedure"sv, " \t.$CD"sv)) current_.reset();
         break;
     }
   }
 
   // Counts the references in the working text and cuts the uncalled blocks.
-  ProcedureRemovalResult Finish(std::optional<UString> text) {
+  ProcedureRemovalResult Finish(std::optional<std::string> text, Utf8Form form) {
     ProcedureRemovalResult result;
     if (!text) return result;
     // The counts use the text as read, not as cut: a procedure that only
@@ -68,12 +67,12 @@ class ProcedureTable {
     // references counted.
     std::vector<UString> names;
     names.reserve(table_.size());
-    for (const DefinitionBlock& entry : table_) names.push_back(entry.name);
-    std::vector<int64_t> references = CountProcedureReferences(*text, names);
+    for (const DefinitionBlock& entry : table_) names.push_back(DecodeUtf8As(entry.name, form));
+    std::vector<int64_t> references = CountProcedureReferences(*text, form, names);
     std::vector<BlockCut> cuts;
     for (size_t i = 0; i < table_.size(); ++i) {
       if (!table_[i].end || references[i] - 1 != 0) continue;
-      result.removed.push_back(table_[i].name);
+      result.removed.push_back(names[i]);
       cuts.push_back({table_[i].start, *table_[i].end});
     }
     CutBlocks(*text, cuts);
@@ -87,30 +86,15 @@ class ProcedureTable {
   std::optional<size_t> current_;
 };
 
-template <typename Lines>
-ProcedureRemovalResult RemoveBlocks(const Lines& lines, const TextBuilderLimits& limits,
-                                    const std::function<void()>& release_input) {
-  ProcedureTable table;
-  std::optional<UString> text = BuildWorkingText(lines, limits, release_input, [&table](UStringView line, size_t offset) {
-    if (ProcedureTable::MayMatter(line)) table.Visit(line, offset);
-  });
-  return table.Finish(std::move(text));
-}
-
 }  // namespace
 
-ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UString>& lines, const TextBuilderLimits& limits) {
-  return RemoveBlocks(lines, limits, {});
-}
-
-ProcedureRemovalResult RemoveUncalledProcedureBlocks(const std::vector<UStringView>& lines, const TextBuilderLimits& limits,
-                                const std::function<void()>& release_input) {
-  return RemoveBlocks(lines, limits, release_input);
-}
-
-ProcedureRemovalResult RemoveUncalledProcedureBlocksInFile(const FileLines& file, const TextBuilderLimits& limits,
-                                                           const std::function<void()>& release_file) {
-  return RemoveBlocks(file, limits, release_file);
+ProcedureRemovalResult RemoveUncalledProcedureBlocks(const SourceText& file, const TextBuilderLimits& limits,
+                                                     const std::function<void()>& release_file) {
+  ProcedureTable table;
+  std::optional<std::string> text = BuildWorkingText(file, limits, release_file, [&table](std::string_view line, size_t offset) {
+    if (ProcedureTable::MayMatter(line)) table.Visit(line, offset);
+  });
+  return table.Finish(std::move(text), file.form);
 }
 
 UString ProcedureLogItem(const ProcedureRemovalResult& result) {
@@ -118,9 +102,9 @@ UString ProcedureLogItem(const ProcedureRemovalResult& result) {
 }
 
 void RemoveUncalledProcedures(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](const FileLines& file,
+  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](const SourceText& file,
                                                          const std::function<void()>& release_file) {
-    ProcedureRemovalResult result = RemoveUncalledProcedureBlocksInFile(file, limits, release_file);
+    ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(file, limits, release_file);
     return RewrittenText{result.ok, std::move(result.text), result.ok ? ProcedureLogItem(result) : UString()};
   });
 }

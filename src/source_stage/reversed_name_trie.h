@@ -1,12 +1,14 @@
 // The lower-case procedure names written backwards, as a double-array trie:
 // the text is read backwards from a "(" and every name that ends there is
-// met once, one array step per character.
+// met once, one array step per UTF-16 code unit.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
+#include "text/utf8_pieces.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -20,20 +22,24 @@ class ReversedNameTrie {
   int32_t WordOfName(size_t name) const { return name_word_[name]; }
 
   // Adds one to the count of every word that ends just before `end` in
-  // `text`, and one more when an "@" stands before it. Word w is counted at
-  // place w + 1 of `counts`.
-  void CountNamesEndingAt(UStringView text, size_t end, std::vector<int64_t>& counts) const {
-    if (slots_[0].counted != 0) Credit(slots_[0].counted, text, end, counts);
+  // `text` (the bytes of a text in `form`; `end` where a piece of it ends),
+  // and one more when an "@" stands before it. Word w is counted at place
+  // w + 1 of `counts`. The text is read backwards one UTF-16 code unit at a
+  // time, as its decoded text would be.
+  void CountNamesEndingAt(std::string_view text, size_t end, Utf8Form form, std::vector<int64_t>& counts) const {
+    if (slots_[0].counted != 0) Credit(slots_[0].counted, AtSignBefore(text, end), counts);
     if (end == 0) return;
-    if (pairs_.empty()) return WalkOn(0, text, end, counts);
+    const auto last = static_cast<unsigned char>(text[end - 1]);
+    const auto before = end > 1 ? static_cast<unsigned char>(text[end - 2]) : 0;
+    if (pairs_.empty() || last >= kAscii || before >= kAscii) return WalkOn(0, text, end, form, counts);
     // The first two steps are read from one table by the two characters
     // alone: most walks end there.
-    int32_t first = Code(text[end - 1]);
-    int32_t second = end > 1 ? Code(text[end - 2]) : 0;
+    int32_t first = ascii_codes_[last];
+    int32_t second = end > 1 ? ascii_codes_[before] : 0;
     const FirstSteps& steps = pairs_[static_cast<size_t>(first * stride_ + second)];
-    if (steps.first_word != 0) Credit(steps.first_word, text, end - 1, counts);
-    if (steps.second_word != 0) Credit(steps.second_word, text, end - 2, counts);
-    if (steps.onward != kNone) WalkOn(steps.onward, text, end - 2, counts);
+    if (steps.first_word != 0) Credit(steps.first_word, AtSignBefore(text, end - 1), counts);
+    if (steps.second_word != 0) Credit(steps.second_word, AtSignBefore(text, end - 2), counts);
+    if (steps.onward != kNone) WalkOn(steps.onward, text, end - 2, form, counts);
   }
 
  private:
@@ -47,20 +53,36 @@ class ReversedNameTrie {
     int32_t counted = 0;  // the word that ends here + 1, or 0
   };
 
-  // Counts the word at `counted` - 1 that starts at `at`.
-  static void Credit(int32_t counted, UStringView text, size_t at, std::vector<int64_t>& counts) {
-    bool after_at_sign = at > 0 && text[at - 1] == u'@';
+  static bool AtSignBefore(std::string_view text, size_t at) { return at > 0 && text[at - 1] == '@'; }
+
+  // Counts the word at `counted` - 1.
+  static void Credit(int32_t counted, bool after_at_sign, std::vector<int64_t>& counts) {
     counts[static_cast<size_t>(counted)] += 1 + static_cast<int64_t>(after_at_sign);
   }
 
   // The rest of a walk that stands at `slot`, credited already, with `at`
-  // characters of the text before it.
-  void WalkOn(int32_t slot, UStringView text, size_t at, std::vector<int64_t>& counts) const {
-    for (; at > 0; --at) {
-      slot = Child(slot, Code(text[at - 1]));
-      if (slot == kNone) return;
-      int32_t counted = slots_[static_cast<size_t>(slot)].counted;
-      if (counted != 0) Credit(counted, text, at - 1, counts);
+  // bytes of the text before it.
+  void WalkOn(int32_t slot, std::string_view text, size_t at, Utf8Form form, std::vector<int64_t>& counts) const {
+    while (at > 0) {
+      const auto byte = static_cast<unsigned char>(text[at - 1]);
+      if (byte < kAscii) {
+        slot = Child(slot, ascii_codes_[byte]);
+        if (slot == kNone) return;
+        --at;
+        int32_t counted = slots_[static_cast<size_t>(slot)].counted;
+        if (counted != 0) Credit(counted, AtSignBefore(text, at), counts);
+        continue;
+      }
+      // A piece past ASCII: its units from the last; a word that begins at
+      // its second unit has no "@" before it.
+      Utf8Piece piece = Utf8PieceBefore(text, at, form);
+      at -= piece.bytes;
+      for (int unit = piece.units - 1; unit >= 0; --unit) {
+        slot = Child(slot, Code(piece.unit[unit]));
+        if (slot == kNone) return;
+        int32_t counted = slots_[static_cast<size_t>(slot)].counted;
+        if (counted != 0) Credit(counted, unit == 0 && AtSignBefore(text, at), counts);
+      }
     }
   }
 

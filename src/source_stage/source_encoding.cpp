@@ -17,8 +17,12 @@ std::string ConvertedPreprocessedBytes(std::string_view compiler_bytes, TextEnco
   // The compiler writes UTF-8; a mark that is already there (a file that was
   // converted before) is skipped and read by its own kind, so no second mark
   // is added.
-  return EncodePreprocessed(DecodePreprocessed(compiler_bytes, TextEncoding::kUtf8), format,
-                            TrailingPartialUnit(compiler_bytes, TextEncoding::kUtf8));
+  const std::string trailing = TrailingPartialUnit(compiler_bytes, TextEncoding::kUtf8);
+  DetectedBom bom = DetectBom(compiler_bytes);
+  if (bom.length == 0 || bom.encoding == TextEncoding::kUtf8) {
+    return EncodePreprocessedBytes(compiler_bytes.substr(bom.length), Utf8Form::kFile, format, trailing);
+  }
+  return EncodePreprocessed(DecodePreprocessed(compiler_bytes, TextEncoding::kUtf8), format, trailing);
 }
 
 bool ConvertSourceEncoding(BuildContext& ctx) {
@@ -34,12 +38,9 @@ bool ConvertSourceEncoding(BuildContext& ctx) {
     return false;
   }
   if (format == TextEncoding::kAscii) return true;
-  // As ConvertedPreprocessedBytes, with the compiler's bytes freed before the
-  // new ones are made: a large file is then held twice, not three times.
-  const std::string trailing = TrailingPartialUnit(bytes, TextEncoding::kUtf8);
-  UString text = DecodePreprocessed(bytes, TextEncoding::kUtf8);
-  std::string().swap(bytes);
-  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessed(text, format, trailing))) {
+  std::string converted = ConvertedPreprocessedBytes(bytes, format);
+  std::string().swap(bytes);  // frees the compiler's bytes before the new ones are written
+  if (!ctx.files.SafeReplaceFile(path, converted)) {
     ctx.host.ShowMessage(u"Error Convert", WritingFailedText(path), MessageIcon::kError);
     return false;
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "text/ustring.h"
@@ -14,7 +15,7 @@ UString TrimLeadingBlanks(UStringView text);
 UString TrimTrailingBlanks(UStringView text);
 // The same without a copy: views into `text`.
 UStringView TrimBlanksView(UStringView text);
-UStringView TrimTrailingBlanksView(UStringView text);
+std::string_view TrimBlanksView(std::string_view text);
 // Removes every leading and trailing occurrence of `ch`.
 UString TrimChar(UStringView text, char16_t ch);
 
@@ -39,8 +40,6 @@ UString ToUpper(UStringView text);
 
 // The n-th (1-based) field of `text` split at `separator`; empty past the end.
 UString StringField(UStringView text, size_t index, char16_t separator);
-// Number of fields `text` splits into at `separator` (separators + 1).
-size_t CountFields(UStringView text, char16_t separator);
 
 UString ToDecimal(int64_t value);
 // The leading decimal integer of `text` after leading blanks and tabs, with an
@@ -55,17 +54,34 @@ std::vector<UStringView> SplitLineViews(UStringView text);
 
 // The position of the next "\r" or "\n" at or after `i`; the end when none.
 size_t NextLineBreak(UStringView text, size_t i);
+size_t NextLineBreak(std::string_view text, size_t i);
 
-// Calls `line(view)` for every line of the text, split as SplitLines splits.
-template <typename Line>
-void ForEachLine(UStringView text, Line line) {
+namespace text_ops_detail {
+
+template <typename Char, typename Line>
+void ForEachLineOf(std::basic_string_view<Char> text, Line& line) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = NextLineBreak(text, start);
     line(text.substr(start, end - start));
     if (end == text.size()) break;
-    start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+    start = end + (text[end] == Char('\r') && end + 1 < text.size() && text[end + 1] == Char('\n') ? 2 : 1);
   }
+}
+
+}  // namespace text_ops_detail
+
+// Calls `line(view)` for every line of the text, split as SplitLines splits:
+// at "\r\n", "\n" or "\r", a final line break starting no more line. The
+// same for UTF-16 text and for bytes (whose line breaks are the same bytes
+// in UTF-8).
+template <typename Line>
+void ForEachLine(UStringView text, Line line) {
+  text_ops_detail::ForEachLineOf(text, line);
+}
+template <typename Line>
+void ForEachLine(std::string_view text, Line line) {
+  text_ops_detail::ForEachLineOf(text, line);
 }
 
 }  // namespace sparlin

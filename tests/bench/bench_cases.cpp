@@ -39,14 +39,13 @@ std::function<std::string()> RepeatedCorpusAssembly(size_t bytes) {
   };
 }
 
+// The passes on the file's bytes, as the source stage hands them over.
 std::function<void()> ProcedureRemoval(const std::string& text) {
-  auto lines = std::make_shared<std::vector<UString>>(SplitLines(DecodeUtf8(text)));
-  return [lines] { g_sink = g_sink + RemoveUncalledProcedureBlocks(*lines).text.size(); };
+  return [&text] { g_sink = g_sink + RemoveUncalledProcedureBlocks(text).text.size(); };
 }
 
 std::function<void()> MacroRemoval(const std::string& text) {
-  auto lines = std::make_shared<std::vector<UString>>(SplitLines(DecodeUtf8(text)));
-  return [lines] { g_sink = g_sink + RemoveMacroBlocks(*lines).text.size(); };
+  return [&text] { g_sink = g_sink + RemoveMacroBlocks(text).text.size(); };
 }
 
 // The encoding step: the compiler's UTF-8 file rewritten as UTF-16 with its mark.

@@ -4,6 +4,7 @@
 #include "fuzz/fuzz_target.h"
 #include "source_stage/preprocessed_file.h"
 #include "source_stage/source_encoding.h"
+#include "text/utf8_pieces.h"
 
 using namespace sparlin;
 
@@ -13,11 +14,22 @@ SPARLIN_FUZZ_TARGET(source_encoding) {
   UString text = DecodeUtf8(bytes);
   SPARLIN_FUZZ_CHECK(EncodeUtf8(text) == bytes);
   SPARLIN_FUZZ_CHECK(DecodeText(EncodeText(text, TextEncoding::kUtf16LE), TextEncoding::kUtf16LE) == text);
+  SPARLIN_FUZZ_CHECK(Utf16UnitCount(bytes, Utf8Form::kFile) == text.size());
+  // Any UTF-16 text, lone surrogates included, comes back from its bytes.
+  const UString utf16 = DecodeText(bytes, TextEncoding::kUtf16LE);
+  const std::string held = Utf16AsBytes(utf16);
+  SPARLIN_FUZZ_CHECK(DecodeUtf8As(held, Utf8Form::kWithSurrogates) == utf16);
+  SPARLIN_FUZZ_CHECK(Utf16UnitCount(held, Utf8Form::kWithSurrogates) == utf16.size());
 
-  DecodeWithBom(bytes);
+  // The converted file holds the compiler's text and one "\r\n" more, in the
+  // encoding of its mark.
+  const bool marked = DetectBom(bytes).length > 0;
   for (TextEncoding format : {TextEncoding::kAscii, TextEncoding::kUtf8, TextEncoding::kUtf16LE,
                               TextEncoding::kUtf16BE, TextEncoding::kUtf32BE}) {
-    ConvertedPreprocessedBytes(bytes, format);
+    std::string converted = ConvertedPreprocessedBytes(bytes, format);
+    if (marked) continue;
+    SPARLIN_FUZZ_CHECK(converted.compare(0, BomBytes(format).size(), BomBytes(format)) == 0);
+    SPARLIN_FUZZ_CHECK(DecodePreprocessed(converted, format) == text + u"\r\n");
     DecodePreprocessed(bytes, format);
   }
   return 0;

@@ -1,15 +1,40 @@
 #include "oracle/literal_source_passes.h"
 
-#include <algorithm>
 #include <optional>
 
-#include "source_stage/definition_blocks.h"
 #include "text/text_ops.h"
 
 namespace sparlin::oracle {
 namespace {
 
 enum class LineKind { kOther, kDefinition, kExported, kEnd };
+
+// A definition line's name: the text before the first "(", split at blanks,
+// second field.
+UString NameOfDefinition(const UString& line) {
+  UString before = line.substr(0, line.find(u'('));
+  size_t blank = before.find(u' ');
+  if (blank == UString::npos) return UString();
+  UString rest = before.substr(blank + 1);
+  return rest.substr(0, rest.find(u' '));
+}
+
+// A line that, blanks and tabs trimmed, begins with the keyword followed by
+// one of `after`: a block opened in a way the pass does not take, whose end
+// line therefore closes no recorded block.
+bool LineOpensBlock(const UString& line, const UString& keyword, const UString& after) {
+  UString rest = line;
+  while (!rest.empty() && (rest[0] == u' ' || rest[0] == u'\t')) rest.erase(0, 1);
+  if (rest.size() <= keyword.size() || rest.compare(0, keyword.size(), keyword) != 0) return false;
+  return after.find(rest[keyword.size()]) != UString::npos;
+}
+
+// The recorded blocks of a pass.
+struct Block {
+  UString name;
+  size_t start = 0;
+  std::optional<size_t> end;
+};
 
 LineKind ClassifyProcedureLine(UStringView line) {
   UStringView head = line.substr(0, 10);
@@ -38,16 +63,17 @@ void LiteralCutBlock(UString& text, size_t start, size_t end) {
   text = text.substr(0, start) + after;
 }
 
-ProcedureRemovalResult LiteralRemoveUncalledProcedureBlocks(const std::vector<UString>& lines) {
-  ProcedureRemovalResult result;
-  std::vector<DefinitionBlock> table;
+LiteralPassResult LiteralRemoveUncalledProcedureBlocks(const std::vector<UString>& lines) {
+  UString removed_names;
+  size_t removed = 0;
+  std::vector<Block> table;
   std::optional<size_t> current;
   UString text;
   for (const UString& raw : lines) {
     UString line = TrimBlanks(raw);
     switch (ClassifyProcedureLine(line)) {
       case LineKind::kDefinition:
-        table.push_back({DefinitionName(line), text.size(), std::nullopt});
+        table.push_back({NameOfDefinition(line), text.size(), std::nullopt});
         current = table.size() - 1;
         break;
       case LineKind::kExported:
@@ -57,7 +83,7 @@ ProcedureRemovalResult LiteralRemoveUncalledProcedureBlocks(const std::vector<US
         if (current && !table[*current].end) table[*current].end = text.size() + line.size();
         break;
       case LineKind::kOther:
-        if (OpensBlock(line, u"Procedure", u" \t.$CD")) current.reset();
+        if (LineOpensBlock(line, u"Procedure", u" \t.$CD")) current.reset();
         break;
     }
     text += line + u"\r\n";
@@ -65,40 +91,39 @@ ProcedureRemovalResult LiteralRemoveUncalledProcedureBlocks(const std::vector<US
   const UString lower_text = ToLower(text);
   for (auto entry = table.rbegin(); entry != table.rend(); ++entry) {
     if (!entry->end || LiteralReferenceCount(lower_text, entry->name) - 1 != 0) continue;
-    result.removed.push_back(entry->name);
+    removed_names = u"\t\t" + entry->name + u"()\r\n" + removed_names;
+    ++removed;
     LiteralCutBlock(text, entry->start, *entry->end);
   }
-  std::reverse(result.removed.begin(), result.removed.end());
-  result.ok = true;
-  result.text = std::move(text);
-  return result;
+  UString item = u"\t\u00B7  Uncalled Procedures Removed: " + ToDecimal(static_cast<int64_t>(removed)) + u"\r\n";
+  if (!removed_names.empty()) item += u"\r\n" + removed_names;
+  return {std::move(text), std::move(item)};
 }
 
-MacroRemovalResult LiteralRemoveMacroBlocks(const std::vector<UString>& lines) {
-  MacroRemovalResult result;
-  std::vector<DefinitionBlock> table;
+LiteralPassResult LiteralRemoveMacroBlocks(const std::vector<UString>& lines) {
+  std::vector<Block> table;
   std::optional<size_t> current;
   UString text;
   for (const UString& raw : lines) {
     UString line = TrimBlanks(raw);
     if (UStringView(line).substr(0, 6) == u"Macro ") {
-      table.push_back({DefinitionName(line), text.size(), std::nullopt});
+      table.push_back({NameOfDefinition(line), text.size(), std::nullopt});
       current = table.size() - 1;
-    } else if (OpensBlock(line, u"Macro", u" \t")) {
+    } else if (LineOpensBlock(line, u"Macro", u" \t")) {
       current.reset();
     } else if (UStringView(line).substr(0, 6) == u"EndMac" && current && !table[*current].end) {
       table[*current].end = text.size() + line.size();
     }
     text += line + u"\r\n";
   }
+  UString names;
   for (auto entry = table.rbegin(); entry != table.rend(); ++entry) {
+    names = u"\t\t" + entry->name + u"()\r\n" + names;
     if (entry->end) LiteralCutBlock(text, entry->start, *entry->end);
   }
-  result.ok = true;
-  result.text = std::move(text);
-  result.count = table.size();
-  for (const DefinitionBlock& entry : table) result.names.push_back(entry.name);
-  return result;
+  UString item = u"\t\u00B7  Macro Comments Removed: " + ToDecimal(static_cast<int64_t>(table.size())) + u"\r\n";
+  if (!names.empty()) item += u"\r\n" + names;
+  return {std::move(text), std::move(item)};
 }
 
 }  // namespace sparlin::oracle

@@ -4,10 +4,10 @@
 // shipped passes with these, byte for byte; they are never shipped.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
-#include "source_stage/macro_removal.h"
-#include "source_stage/procedure_removal.h"
+#include "text/ustring.h"
 
 namespace sparlin::oracle {
 
@@ -21,7 +21,14 @@ int64_t LiteralReferenceCount(UStringView lower_text, UStringView name);
 // text before `start`.
 void LiteralCutBlock(UString& text, size_t start, size_t end);
 
-ProcedureRemovalResult LiteralRemoveUncalledProcedureBlocks(const std::vector<UString>& lines);
-MacroRemovalResult LiteralRemoveMacroBlocks(const std::vector<UString>& lines);
+// What a pass makes of a file's lines: the working text after the cuts
+// (without the file's final "\r\n") and its log item.
+struct LiteralPassResult {
+  UString text;
+  UString log_item;
+};
+
+LiteralPassResult LiteralRemoveUncalledProcedureBlocks(const std::vector<UString>& lines);
+LiteralPassResult LiteralRemoveMacroBlocks(const std::vector<UString>& lines);
 
 }  // namespace sparlin::oracle

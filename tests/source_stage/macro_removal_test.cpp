@@ -17,7 +17,8 @@ using testing::FakeBuild;
 using testing::RecordedMessage;
 using testing::TempDir;
 
-std::vector<UString> Lines(const std::string& lf_text) { return SplitLines(U(lf_text)); }
+// A file's text as the passes read it.
+std::string_view Lines(std::string_view lf_text) { return lf_text; }
 
 TEST(MacroBlocks, EveryRecognisedBlockGoesAndTheLastOneAtTheEnd) {
   MacroRemovalResult result = RemoveMacroBlocks(Lines(
@@ -37,7 +38,7 @@ TEST(MacroBlocks, EveryRecognisedBlockGoesAndTheLastOneAtTheEnd) {
   ASSERT_TRUE(result.ok);
   // The cut of the first block trims the line feed at the very end of the
   // text; the file writer adds its "\r\n" after that.
-  EXPECT_EQ(EncodeUtf8(result.text), "; Geometry helpers\r\n\r\nGlobal side = 4\r\nDebug Square(side)\r");
+  EXPECT_EQ(result.text, "; Geometry helpers\r\n\r\nGlobal side = 4\r\nDebug Square(side)\r");
   EXPECT_EQ(EncodeUtf8(MacroLogItem(result)),
             "\t\xc2\xb7  Macro Comments Removed: 3\r\n\r\n\t\tSquare()\r\n\t\t()\r\n\t\tAreaOf()\r\n");
 }
@@ -62,7 +63,7 @@ TEST(MacroBlocks, EndLinesOfBlocksThatAreNotTakenDoNotSwallowCode) {
       "  EndMacro\n"
       "Debug Dec(3)"));
   ASSERT_TRUE(result.ok);
-  EXPECT_EQ(EncodeUtf8(result.text),
+  EXPECT_EQ(result.text,
             "Macro Cube(x) : ((x) * (x) * (x)) : EndMacro\r\nDebug Cube(3)\r\n\tMacro Twice(x)\r\n\t\t(2 * (x))\r\n"
             "EndMacro\r\nDebug Twice(3)\r\nDebug Inc(3)\r\nMacro\tDec(v)\r\nv - 1\r\nEndMacro\r\nDebug Dec(3)\r");
   EXPECT_EQ(EncodeUtf8(MacroLogItem(result)),
@@ -72,7 +73,7 @@ TEST(MacroBlocks, EndLinesOfBlocksThatAreNotTakenDoNotSwallowCode) {
 TEST(MacroBlocks, TextWithoutMacrosOnlyLosesItsBlanks) {
   MacroRemovalResult result = RemoveMacroBlocks(Lines("  OpenConsole()  \n\tPrintN(\"Hi\")\n\n   \nInput()"));
   ASSERT_TRUE(result.ok);
-  EXPECT_EQ(EncodeUtf8(result.text), "OpenConsole()\r\n\tPrintN(\"Hi\")\r\n\r\n\r\nInput()\r\n");
+  EXPECT_EQ(result.text, "OpenConsole()\r\n\tPrintN(\"Hi\")\r\n\r\n\r\nInput()\r\n");
   EXPECT_EQ(EncodeUtf8(MacroLogItem(result)), "\t\xc2\xb7  Macro Comments Removed: 0\r\n");
 }
 

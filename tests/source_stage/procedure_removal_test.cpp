@@ -17,7 +17,8 @@ using testing::FakeBuild;
 using testing::RecordedMessage;
 using testing::TempDir;
 
-std::vector<UString> Lines(const std::string& lf_text) { return SplitLines(U(lf_text)); }
+// A file's text as the passes read it.
+std::string_view Lines(std::string_view lf_text) { return lf_text; }
 
 TEST(UncalledProcedures, EveryKindOfDefinitionAndReference) {
   ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(Lines(
@@ -71,7 +72,7 @@ TEST(UncalledProcedures, EveryKindOfDefinitionAndReference) {
   // Gone: the three procedures that nothing names. Kept: the declared one,
   // the one only the removed Orphan calls, the recursive one, the callback
   // used by address, the exported ones and the tab-indented one.
-  EXPECT_EQ(EncodeUtf8(result.text),
+  EXPECT_EQ(result.text,
             "EnableExplicit\r\nDeclare.s Greeting(name.s)\r\nDeclare Unused(x)\r\n\r\n"
             "Procedure.s Greeting(name.s)\r\nProcedureReturn \"Hello \" + name\r\nEndProcedure\r\n\r\n"
             "Procedure Unused(x)\r\nProcedureReturn x * 2\r\nEndProcedure\r\n\r\n"
@@ -110,7 +111,7 @@ TEST(UncalledProcedures, EndLinesOfProceduresThatAreNotTakenDoNotSwallowCode) {
       "EndProcedure\n"
       "Debug \"end\"\n"));
   ASSERT_TRUE(result.ok);
-  EXPECT_EQ(EncodeUtf8(result.text),
+  EXPECT_EQ(result.text,
             "Procedure Stub() : EndProcedure\r\nGlobal Total = 10\r\n\tProcedure$ Label$(v)\r\n"
             "\t\tProcedureReturn Str(v)\r\nEndProcedure\r\nDebug Total\r\nDebug \"after Scale\"\r\n"
             "ProcedureDLL.l Exported()\r\nProcedureReturn 1\r\nEndProcedure\r\nProcedure\tSpaced()\r\nEndProcedure\r\n"
@@ -121,13 +122,14 @@ TEST(UncalledProcedures, EndLinesOfProceduresThatAreNotTakenDoNotSwallowCode) {
 TEST(UncalledProcedures, TextWithoutProceduresOnlyLosesItsBlanks) {
   ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(Lines("  If OpenConsole()  \n\tPrintN(\"x\")\nEndIf"));
   ASSERT_TRUE(result.ok);
-  EXPECT_EQ(EncodeUtf8(result.text), "If OpenConsole()\r\n\tPrintN(\"x\")\r\nEndIf\r\n");
+  EXPECT_EQ(result.text, "If OpenConsole()\r\n\tPrintN(\"x\")\r\nEndIf\r\n");
   EXPECT_EQ(EncodeUtf8(ProcedureLogItem(result)), "\t\xc2\xb7  Uncalled Procedures Removed: 0\r\n");
 }
 
 TEST(UncalledProcedures, WorkingTextThatCannotGrowFailsThePass) {
-  std::vector<UString> lines(20, UString(800, u'x'));
-  ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(lines, {INT32_MAX, 30000});
+  std::string text;
+  for (int i = 0; i < 20; ++i) text += std::string(800, 'x') + "\n";
+  ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(text, {INT32_MAX, 30000});
   EXPECT_FALSE(result.ok);
 }
 

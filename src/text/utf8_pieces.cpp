@@ -1,0 +1,124 @@
+#include "text/utf8_pieces.h"
+
+#include <cstring>
+
+namespace sparlin {
+namespace {
+
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+}  // namespace
+
+Utf8Piece Utf8PieceAt(std::string_view bytes, size_t at, Utf8Form form) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  Utf8Piece piece;
+  unsigned char b = p[at];
+  piece.unit[0] = b < 0x80 ? b : static_cast<char16_t>(0xDC00 + b);
+  if (b < 0x80) return piece;
+  size_t len = 0;
+  uint32_t cp = 0;
+  uint32_t min = 0;
+  if (b >= 0xC2 && b <= 0xDF) {
+    len = 2, cp = b & 0x1F, min = 0x80;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    len = 3, cp = b & 0x0F, min = 0x800;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    len = 4, cp = b & 0x07, min = 0x10000;
+  }
+  if (len == 0 || at + len > bytes.size()) return piece;
+  for (size_t k = 1; k < len; ++k) {
+    if (!IsContinuation(p[at + k])) return piece;
+    cp = (cp << 6) | (p[at + k] & 0x3F);
+  }
+  bool surrogate = cp >= 0xD800 && cp < 0xE000;
+  if (cp < min || cp > 0x10FFFF || (surrogate && form == Utf8Form::kFile)) return piece;
+  piece.bytes = len;
+  if (cp < 0x10000) {
+    piece.unit[0] = static_cast<char16_t>(cp);
+  } else {
+    cp -= 0x10000;
+    piece.units = 2;
+    piece.unit[0] = static_cast<char16_t>(0xD800 + (cp >> 10));
+    piece.unit[1] = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+  }
+  return piece;
+}
+
+Utf8Piece Utf8PieceBefore(std::string_view bytes, size_t end, Utf8Form form) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  unsigned char last = p[end - 1];
+  if (IsContinuation(last)) {
+    // A byte that is no continuation always starts a piece, so the piece
+    // that ends here starts at the nearest such byte, if that one's piece
+    // is a valid sequence reaching exactly here.
+    for (size_t k = 2; k <= 4 && k <= end; ++k) {
+      if (IsContinuation(p[end - k])) continue;
+      Utf8Piece piece = Utf8PieceAt(bytes, end - k, form);
+      if (piece.bytes == k) return piece;
+      break;
+    }
+  }
+  Utf8Piece piece;
+  piece.unit[0] = last < 0x80 ? last : static_cast<char16_t>(0xDC00 + last);
+  return piece;
+}
+
+size_t Utf16UnitCount(std::string_view bytes, Utf8Form form) {
+  size_t units = 0;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    uint64_t eight;
+    if (i + 8 <= bytes.size() && (std::memcpy(&eight, bytes.data() + i, 8), (eight & 0x8080808080808080ull) == 0)) {
+      units += 8;
+      i += 8;
+      continue;
+    }
+    Utf8Piece piece = Utf8PieceAt(bytes, i, form);
+    units += static_cast<size_t>(piece.units);
+    i += piece.bytes;
+  }
+  return units;
+}
+
+UString DecodeUtf8As(std::string_view bytes, Utf8Form form) {
+  if (form == Utf8Form::kFile) return DecodeUtf8(bytes);
+  UString text;
+  text.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    Utf8Piece piece = Utf8PieceAt(bytes, i, form);
+    text.append(piece.unit, static_cast<size_t>(piece.units));
+    i += piece.bytes;
+  }
+  return text;
+}
+
+std::string Utf16AsBytes(UStringView text) {
+  std::string bytes;
+  bytes.reserve(3 * text.size());
+  auto put = [&bytes](uint32_t b) { bytes.push_back(static_cast<char>(b)); };
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t c = text[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+      ++i;
+    }
+    if (c < 0x80) {
+      put(c);
+    } else if (c < 0x800) {
+      put(0xC0 | (c >> 6));
+      put(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {  // lone surrogates too
+      put(0xE0 | (c >> 12));
+      put(0x80 | ((c >> 6) & 0x3F));
+      put(0x80 | (c & 0x3F));
+    } else {
+      put(0xF0 | (c >> 18));
+      put(0x80 | ((c >> 12) & 0x3F));
+      put(0x80 | ((c >> 6) & 0x3F));
+      put(0x80 | (c & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+}  // namespace sparlin

@@ -1,0 +1,43 @@
+// UTF-8 bytes read as DecodeUtf8 reads them, one piece at a time, without
+// decoding the whole text: the passes that work on a file's bytes use it
+// where a rule is defined on UTF-16 code units (letter case, unit counts,
+// names shown to the user).
+//
+// A piece is a valid sequence, or one byte that is not part of one (read as
+// the unit U+DC00 + byte, which EncodeUtf8 turns back into that byte). The
+// form `kWithSurrogates` also reads a three-byte surrogate (ED A0..BF xx) as
+// that surrogate: it is the form in which the text of a UTF-16 or UTF-32
+// file is held as bytes (Utf16AsBytes), lone surrogates included, so that
+// such a text comes back unchanged.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/ustring.h"
+
+namespace sparlin {
+
+enum class Utf8Form { kFile, kWithSurrogates };
+
+struct Utf8Piece {
+  size_t bytes = 1;      // 1 to 4
+  int units = 1;         // 1, or 2 for a surrogate pair
+  char16_t unit[2] = {};  // in text order
+};
+
+// The piece that starts at `at` (< bytes.size(), where a piece starts).
+Utf8Piece Utf8PieceAt(std::string_view bytes, size_t at, Utf8Form form);
+// The piece that ends at `end` (> 0, where a piece ends: the end of the
+// text, or a byte below 0x80, or a position reached by stepping back over
+// whole pieces).
+Utf8Piece Utf8PieceBefore(std::string_view bytes, size_t end, Utf8Form form);
+
+// The number of UTF-16 code units the bytes decode to.
+size_t Utf16UnitCount(std::string_view bytes, Utf8Form form);
+// The text of the bytes (kFile: DecodeUtf8).
+UString DecodeUtf8As(std::string_view bytes, Utf8Form form);
+// A UTF-16 text in the `kWithSurrogates` form; DecodeUtf8As gives it back.
+std::string Utf16AsBytes(UStringView text);
+
+}  // namespace sparlin
