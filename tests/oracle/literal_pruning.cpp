@@ -1,23 +1,17 @@
-// The literal pruning: the removal steps over a UTF-16 text searched and
-// rewritten whole at every step.
+// The literal pruning: the program's removal steps over a UTF-16 text that
+// is searched and rewritten whole at every step, with the library files, the
+// reference forms and the plugin probes read by the oracle's own code.
 #include "oracle/literal_pruning.h"
 
 #include <algorithm>
 
-#include "asm_format/reference_forms.h"
-#include "pruning/library_files.h"
+#include "oracle/literal_library_files.h"
+#include "oracle/literal_plugins.h"
+#include "oracle/literal_reference_forms.h"
 #include "text/text_ops.h"
 
 namespace sparlin::oracle {
 namespace {
-
-// The whole-text helpers: every count, search and replacement is a pass over
-// the whole text.
-int64_t CountReferences(UStringView text, UStringView symbol, bool is_64_bit) {
-  int64_t sum = 0;
-  for (const UString& form : CountedForms(symbol, is_64_bit)) sum += static_cast<int64_t>(CountOccurrences(text, form));
-  return sum;
-}
 
 UString CommentOutFirst(UStringView text, UStringView form) {
   size_t hit = text.find(form);
@@ -29,38 +23,8 @@ UString CommentOutFirst(UStringView text, UStringView form) {
 
 UString CommentOutAll(UStringView text, UStringView form) { return ReplaceAll(text, form, u"; " + UString(form)); }
 
-bool LiteralPluginNamedInText(const ImagePlugin& plugin, UStringView text) {
-  for (const char16_t* extension : plugin.extensions) {
-    if (!extension) continue;
-    std::array<UString, 4> probes = PluginProbes(extension);
-    if (FindNoCase(text, probes[0]) != UStringView::npos) return true;
-    for (size_t i = 1; i < probes.size(); ++i) {
-      if (Contains(text, probes[i])) return true;
-    }
-  }
-  return false;
-}
-
-PluginGuard LiteralDetectImagePlugins(const std::vector<UString>& libraries, UStringView text,
-                                      bool remove_by_extension, const std::function<void(const UString&)>& log) {
-  PluginGuard guard;
-  const auto& plugins = ImagePlugins();
-  for (size_t i = 0; i < plugins.size(); ++i) {
-    bool imported = std::find(libraries.begin(), libraries.end(), UString(plugins[i].library)) != libraries.end();
-    guard.detected[i] = imported ? 1 : 0;
-  }
-  for (size_t i = 0; i < plugins.size(); ++i) {
-    if (!guard.detected[i]) continue;
-    if (remove_by_extension) guard.detected[i] = LiteralPluginNamedInText(plugins[i], text) ? 1 : 0;
-    if (!guard.detected[i]) continue;
-    log(u"\t\u00B7  " + UString(plugins[i].tag) + u" de/encoder detected\r\n");
-    guard.ProtectedName[i] = plugins[i].protected_name;
-    if (plugins[i].sets_alpha_names) {
-      guard.AlphaInitName = u"PB_InitAlphaImage";
-      guard.AlphaEndName = u"PB_EndAlphaImage";
-    }
-  }
-  return guard;
+bool DeclaresEither(UStringView text, UStringView name) {
+  return Contains(text, u"extrn " + UString(name)) || Contains(text, u"extrn _" + UString(name));
 }
 
 // The assembly text as UTF-16, searched and rewritten whole at every step.
@@ -71,20 +35,33 @@ class Utf16LiteralText final : public PruningText {
 
   std::vector<int64_t> CountReferences(const std::vector<UString>& symbols, const std::vector<UString>&) override {
     std::vector<int64_t> counts;
-    for (const UString& symbol : symbols) counts.push_back(oracle::CountReferences(text_, symbol, is_64_bit_));
+    for (const UString& symbol : symbols) {
+      int64_t sum = 0;
+      for (const UString& form : LiteralCountedForms(symbol, is_64_bit_)) {
+        sum += static_cast<int64_t>(CountOccurrences(text_, form));
+      }
+      counts.push_back(sum);
+    }
     return counts;
   }
   std::string_view Unedited() const override { return unedited_; }
   void CommentOutFirstDeclaration(const UString& f) override {
-    for (const UString& form : DeclarationForms(f, is_64_bit_)) text_ = CommentOutFirst(text_, form);
+    for (const UString& form : LiteralDeclarationForms(f, is_64_bit_)) text_ = CommentOutFirst(text_, form);
   }
   void CommentOutFunction(const UString& f) override {
-    for (const UString& form : DeclarationForms(f, is_64_bit_)) text_ = CommentOutAll(text_, form);
-    for (const UString& form : CallForms(f, is_64_bit_)) text_ = CommentOutAll(text_, form);
+    for (const UString& form : LiteralDeclarationForms(f, is_64_bit_)) text_ = CommentOutAll(text_, form);
+    for (const UString& form : LiteralCallForms(f, is_64_bit_)) text_ = CommentOutAll(text_, form);
   }
   bool Declares(DeclarationCheck check) override {
-    std::string_view name = DeclarationCheckName(check);
-    return TextDeclaresEither(text_, UString(name.begin(), name.end()));
+    switch (check) {
+      case DeclarationCheck::kScintillaGadget: return DeclaresEither(text_, u"PB_ScintillaGadget");
+      case DeclarationCheck::kOpenWindow: return DeclaresEither(text_, u"PB_OpenWindow");
+      case DeclarationCheck::kAllocateArray: return DeclaresEither(text_, u"SYS_AllocateArray");
+      case DeclarationCheck::kInitImage: return DeclaresEither(text_, u"PB_InitImage");
+      case DeclarationCheck::kRuntimeAddInteger: return DeclaresEither(text_, u"PB_Runtime_AddInteger");
+      case DeclarationCheck::kCount: break;
+    }
+    return false;
   }
   bool MentionsSimpleListHelpers() override { return Contains(text_, u"PB_SimpleList_"); }
   bool HasHeaderLine(const UString& library) override { return Contains(text_, u"; " + library + u"\r\n"); }
@@ -102,32 +79,42 @@ class Utf16LiteralText final : public PruningText {
   std::string Take() override { return EncodeUtf8(text_); }
 
  private:
-  static bool TextDeclaresEither(UStringView text, UStringView name) {
-    return Contains(text, u"extrn " + UString(name)) || Contains(text, u"extrn _" + UString(name));
-  }
-
   UString text_;
   std::string unedited_;
   bool is_64_bit_;
 };
 
+// A header name with a folder, a drive or ".." in it names no library file.
+bool IsBareName(UStringView name) {
+  return !name.empty() && name.find_first_of(u"\\/:") == UStringView::npos && !Contains(name, u"..");
+}
+
+LibraryTable ReadLibraryFiles(const std::vector<UString>& libraries, UStringView library_folder,
+                              const PruningIo& io, const DeclaredName& declared) {
+  LibraryTable table;
+  for (const UString& library : libraries) {
+    std::string bytes;
+    if (!IsBareName(library) || !io.read_file(UString(library_folder) + library, bytes)) continue;
+    for (const UString& name : LiteralLibraryNames(bytes, declared)) {
+      FunctionTable& functions = table[library];
+      if (!functions.Find(u"PB_" + name)) functions[u"PB_" + name] = 0;
+    }
+  }
+  return table;
+}
+
 }  // namespace
 
 UString LiteralRemoveUncalledLibraries(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                        const PruningSettings& settings, const PruningIo& io) {
-  LibraryTable table = ParseLibraryFiles(libraries, library_folder, io.read_file,
-                                         DeclaredRuntimeNames(UStringView(text), settings.is_64_bit));
+  LibraryTable table =
+      ReadLibraryFiles(libraries, library_folder, io, LiteralDeclaredNames(text, settings.is_64_bit));
   Utf16LiteralText literal(std::move(text), settings.is_64_bit);
   auto detect = [](const std::vector<UString>& imported, std::string_view unedited, bool by_extension,
                    const std::function<void(const UString&)>& log) {
-    return LiteralDetectImagePlugins(imported, DecodeUtf8(unedited), by_extension, log);
+    return LiteralPluginGuard(imported, DecodeUtf8(unedited), by_extension, log);
   };
   return DecodeUtf8(RunRemovalRules(libraries, std::move(table), literal, detect, settings, io).Take());
-}
-
-PluginGuard LiteralDetectPlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
-                                 const std::function<void(const UString&)>& log) {
-  return LiteralDetectImagePlugins(libraries, text, remove_by_extension, log);
 }
 
 }  // namespace sparlin::oracle

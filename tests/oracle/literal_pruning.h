@@ -4,10 +4,8 @@
 // compare the results.
 #pragma once
 
-#include <functional>
 #include <vector>
 
-#include "pruning/image_plugins.h"
 #include "pruning/removal_rules.h"
 #include "text/ustring.h"
 
@@ -15,8 +13,5 @@ namespace sparlin::oracle {
 
 UString LiteralRemoveUncalledLibraries(std::vector<UString>& libraries, UString text, UStringView library_folder,
                                        const PruningSettings& settings, const PruningIo& io);
-
-PluginGuard LiteralDetectPlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
-                                 const std::function<void(const UString&)>& log);
 
 }  // namespace sparlin::oracle
