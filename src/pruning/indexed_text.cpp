@@ -49,7 +49,7 @@ std::vector<int64_t> IndexedText::CountReferences(const std::vector<UString>& sy
   for (size_t k = 0; k < suspects.size(); ++k) {
     if (!index_->SuspectSeen(suspect_lead[k])) continue;
     for (const UString& form : CountedForms(symbols[suspects[k]], is_64_bit_)) {
-      counts[suspects[k]] += static_cast<int64_t>(CountOccurrences(original_, EncodeUtf8(form)));
+      counts[suspects[k]] += static_cast<int64_t>(Utf8Pattern(form).Count(original_));
     }
   }
   return counts;

@@ -107,8 +107,10 @@ void DeclaredRuntimeNames::Read(std::basic_string_view<Char> text) const {
       return true;
     }
     if (ends_line) Add(line);  // "extrn PB_F\r\n" and "extrn _PB_F\r\n"
-    size_t decoration = line.find(Char('@'));
-    if (decoration != std::basic_string_view<Char>::npos) Add(line.substr(0, decoration));  // "extrn _PB_F@"
+    // "extrn _PB_F@", where F may itself hold "@".
+    for (size_t at = line.find(Char('@')); at != std::basic_string_view<Char>::npos; at = line.find(Char('@'), at + 1)) {
+      Add(line.substr(0, at));
+    }
     return true;
   });
 }

@@ -9,10 +9,10 @@ namespace {
 constexpr std::string_view kEndLabel = "PB_EndFunctions:\r\n";
 constexpr size_t kEndOffset = 16;  // the search starts this far behind the label's start
 
-std::vector<std::string> Utf8Forms(const std::vector<UString>& forms) {
-  std::vector<std::string> out;
+std::vector<Utf8Pattern> Utf8Forms(const std::vector<UString>& forms) {
+  std::vector<Utf8Pattern> out;
   out.reserve(forms.size());
-  for (const UString& form : forms) out.push_back(EncodeUtf8(form));
+  for (const UString& form : forms) out.emplace_back(form);
   return out;
 }
 
@@ -20,35 +20,29 @@ bool Contains(std::string_view text, std::string_view part) { return text.find(p
 
 }  // namespace
 
-size_t CountOccurrences(std::string_view text, std::string_view part) {
-  size_t count = 0;
-  for (size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) ++count;
-  return count;
-}
-
 std::vector<int64_t> LiteralText::CountReferences(const std::vector<UString>& symbols,
                                                   const std::vector<UString>&) {
   std::vector<int64_t> counts;
   counts.reserve(symbols.size());
   for (const UString& symbol : symbols) {
     int64_t sum = 0;
-    for (const std::string& form : Utf8Forms(CountedForms(symbol, is_64_bit_))) {
-      sum += static_cast<int64_t>(CountOccurrences(text_, form));
+    for (const Utf8Pattern& form : Utf8Forms(CountedForms(symbol, is_64_bit_))) {
+      sum += static_cast<int64_t>(form.Count(text_));
     }
     counts.push_back(sum);
   }
   return counts;
 }
 
-void LiteralText::CommentOutFirst(const std::string& form) {
-  size_t hit = text_.find(form);
+void LiteralText::CommentOutFirst(const Utf8Pattern& form) {
+  size_t hit = form.Find(text_);
   if (hit != std::string::npos) text_.insert(hit, "; ");
 }
 
-void LiteralText::CommentOutAll(const std::string& form) {
+void LiteralText::CommentOutAll(const Utf8Pattern& form) {
   std::string out;
   size_t copied = 0;
-  for (size_t at = text_.find(form); at != std::string::npos; at = text_.find(form, at + form.size())) {
+  for (size_t at = form.Find(text_); at != std::string::npos; at = form.Find(text_, at + form.bytes().size())) {
     out.append(text_, copied, at - copied);
     out += "; ";
     copied = at;
@@ -59,12 +53,12 @@ void LiteralText::CommentOutAll(const std::string& form) {
 }
 
 void LiteralText::CommentOutFirstDeclaration(const UString& symbol) {
-  for (const std::string& form : Utf8Forms(DeclarationForms(symbol, is_64_bit_))) CommentOutFirst(form);
+  for (const Utf8Pattern& form : Utf8Forms(DeclarationForms(symbol, is_64_bit_))) CommentOutFirst(form);
 }
 
 void LiteralText::CommentOutFunction(const UString& symbol) {
-  for (const std::string& form : Utf8Forms(DeclarationForms(symbol, is_64_bit_))) CommentOutAll(form);
-  for (const std::string& form : Utf8Forms(CallForms(symbol, is_64_bit_))) CommentOutAll(form);
+  for (const Utf8Pattern& form : Utf8Forms(DeclarationForms(symbol, is_64_bit_))) CommentOutAll(form);
+  for (const Utf8Pattern& form : Utf8Forms(CallForms(symbol, is_64_bit_))) CommentOutAll(form);
 }
 
 bool LiteralText::Declares(DeclarationCheck check) {
@@ -75,24 +69,20 @@ bool LiteralText::Declares(DeclarationCheck check) {
 bool LiteralText::MentionsSimpleListHelpers() { return Contains(text_, "PB_SimpleList_"); }
 
 bool LiteralText::HasHeaderLine(const UString& library) {
-  return Contains(text_, "; " + EncodeUtf8(library) + "\r\n");
+  return Utf8Pattern(u"; " + library + u"\r\n").Find(text_) != std::string::npos;
 }
 
 void LiteralText::RemoveHeaderLine(const UString& library) {
-  std::string header = "; " + EncodeUtf8(library) + "\r\n";
-  size_t hit = text_.find(header);
-  if (hit != std::string::npos) text_.erase(hit, header.size());
+  Utf8Pattern header(u"; " + library + u"\r\n");
+  size_t hit = header.Find(text_);
+  if (hit != std::string::npos) text_.erase(hit, header.bytes().size());
 }
 
 bool LiteralText::OccursBehindEndFunctions(const UString& symbol) {
   size_t label = text_.find(kEndLabel);
   // The label is ASCII, so 16 characters behind its start are 16 bytes.
   size_t from = label == std::string::npos ? ByteOfUnit(text_, kEndOffset - 1) : label + kEndOffset;
-  std::string name = EncodeUtf8(symbol);
-  for (size_t at = text_.find(name, from); at != std::string::npos; at = text_.find(name, at + 1)) {
-    if (EndsOnCharacter(text_, at + name.size())) return true;
-  }
-  return false;
+  return Utf8Pattern(symbol).Find(text_, from) != std::string::npos;
 }
 
 }  // namespace sparlin

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "pruning/pruning_text.h"
+#include "text/utf8_units.h"
 
 namespace sparlin {
 
@@ -24,14 +25,11 @@ class LiteralText final : public PruningText {
   std::string Take() override { return std::move(text_); }
 
  private:
-  void CommentOutFirst(const std::string& form);
-  void CommentOutAll(const std::string& form);
+  void CommentOutFirst(const Utf8Pattern& form);
+  void CommentOutAll(const Utf8Pattern& form);
 
   std::string text_;
   bool is_64_bit_;
 };
-
-// Non-overlapping occurrences of `part` (not empty) in `text`.
-size_t CountOccurrences(std::string_view text, std::string_view part);
 
 }  // namespace sparlin

@@ -58,16 +58,35 @@ size_t ByteOfUnit(std::string_view bytes, size_t unit) {
   return i;
 }
 
-bool EndsOnCharacter(std::string_view bytes, size_t end) {
-  if (end >= bytes.size() || (static_cast<unsigned char>(bytes[end]) & 0xC0) != 0x80) return true;
-  // A continuation byte: inside a sequence when a valid one begins up to
-  // three bytes before and reaches past `end`.
-  for (size_t back = 1; back <= 3 && back <= end; ++back) {
-    size_t len = Utf8SequenceLength(bytes, end - back);
-    if (len > back) return false;
-    if ((static_cast<unsigned char>(bytes[end - back]) & 0xC0) != 0x80) break;
+Utf8Pattern::Utf8Pattern(UStringView text) : bytes_(EncodeUtf8(text)) {
+  size_t offset = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char16_t c = text[i];
+    if (c >= 0xDC80 && c <= 0xDCFF) {
+      lone_bytes_.push_back(offset);
+      offset += 1;
+    } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+      offset += 4;
+      ++i;
+    } else {
+      offset += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+    }
   }
-  return true;
+}
+
+size_t Utf8Pattern::Find(std::string_view text, size_t from) const {
+  for (size_t at = text.find(bytes_, from); at != std::string_view::npos; at = text.find(bytes_, at + 1)) {
+    bool decodes_alike = true;
+    for (size_t offset : lone_bytes_) decodes_alike = decodes_alike && Utf8SequenceLength(text, at + offset) == 0;
+    if (decodes_alike) return at;
+  }
+  return std::string_view::npos;
+}
+
+size_t Utf8Pattern::Count(std::string_view text) const {
+  size_t count = 0;
+  for (size_t at = Find(text); at != std::string_view::npos; at = Find(text, at + bytes_.size())) ++count;
+  return count;
 }
 
 }  // namespace sparlin

@@ -4,7 +4,11 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "text/ustring.h"
 
 namespace sparlin {
 
@@ -20,8 +24,24 @@ size_t Utf16Length(std::string_view bytes);
 // pair's sequence.
 size_t ByteOfUnit(std::string_view bytes, size_t unit);
 
-// Whether position `end` is not inside a valid multi-byte sequence, so that
-// a match ending there ends on a whole character.
-bool EndsOnCharacter(std::string_view bytes, size_t end);
+// A UTF-16 text searched for in UTF-8 bytes. Its bytes are searched; a match
+// counts only where the bytes decode as the text does: a byte that the text
+// holds as a lone unit (a byte that was not UTF-8) must not begin a valid
+// sequence there, or its decoding would differ. The text must begin and end
+// with ASCII characters or such lone bytes for matches to fall on whole
+// characters; every searched form of the passes does.
+class Utf8Pattern {
+ public:
+  explicit Utf8Pattern(UStringView text);
+  const std::string& bytes() const { return bytes_; }
+  // The first match at or after `from`; npos without one.
+  size_t Find(std::string_view text, size_t from = 0) const;
+  // Non-overlapping matches.
+  size_t Count(std::string_view text) const;
+
+ private:
+  std::string bytes_;
+  std::vector<size_t> lone_bytes_;  // offsets of the bytes held as lone units
+};
 
 }  // namespace sparlin

@@ -167,6 +167,25 @@ TEST(PruningDifferentialTest, GeneratedAssemblyOverManySeeds) {
   }
 }
 
+// Generated input in the shapes where the rules turn: names that are not
+// identifiers and share parts with each other, forms inside names, comments
+// and strings, other letters and scripts, noisy library files, clean-up calls
+// before the label, probes at the text's end; 32-bit and 64-bit alike.
+TEST(PruningDifferentialTest, GeneratedAssemblyWhereTheRulesTurn) {
+  for (uint64_t seed = 1; seed <= 40; ++seed) {
+    testing::AssemblyShape shape = testing::AssemblyShape::Turning(seed, seed % 2 == 0, 4 * 1024 + 512 * (seed % 7));
+    Input input = FromGenerated(testing::GenerateAssembly(shape), shape.is_64_bit);
+    input.settings.remove_plugins_by_extension = seed % 3 != 0;
+    if (seed % 5 == 0) input.settings.dpi_aware_switch = u" /DPIAWARE";
+    ExpectSame(input, "turning seed " + std::to_string(seed));
+  }
+  for (const testing::FixedPruningCase& c : testing::SharedLeadingPartCases()) {
+    Input input = FromGenerated(c.input, c.is_64_bit);
+    input.settings.remove_plugins_by_extension = true;
+    ExpectSame(input, c.what);
+  }
+}
+
 // Inputs at the edges of the indexed method: where an edit changes what a
 // later step finds, and where the fast method must hand over to the literal one.
 struct EdgeCase {
@@ -348,6 +367,8 @@ TEST(PruningDifferentialTest, RandomlyEditedInputs) {
     shape.libraries = 22;
     shape.end_functions_label = seed != 103;
     bases.push_back(FromGenerated(testing::GenerateAssembly(shape), shape.is_64_bit));
+    testing::AssemblyShape turning = testing::AssemblyShape::Turning(seed, seed % 2 == 0, 5000);
+    bases.push_back(FromGenerated(testing::GenerateAssembly(turning), turning.is_64_bit));
   }
   for (uint64_t round = 0; round < 160; ++round) {
     Mutator mutator(round);
