@@ -184,6 +184,8 @@ const char* const kOddTails[] = {"",          " x",         "@mix",          " e
                                  " CALL   ",  "]",          " mix",          "\xC3\xA4rger",
                                  "\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87", "\xE6\x97\xA5\xE6\x9C\xAC"};
 
+size_t Index(Rng& rng, size_t n) { return static_cast<size_t>(Pick(rng, static_cast<int>(n))); }
+
 std::string OddName(Rng& rng) {
   std::string name = kOddBases[Pick(rng, 8)];
   name += kOddTails[Pick(rng, 15)];
@@ -191,44 +193,48 @@ std::string OddName(Rng& rng) {
   return name;
 }
 
-// Libraries of odd names; one is named like a symbol of another, one like
-// the text a commented-out declaration leaves.
-void AddOddLibraries(std::vector<Library>& libraries, Rng& rng) {
-  std::vector<std::string> taken;
-  for (int i = 0; i < 3; ++i) {
-    Library library{i == 0 ? "Map" : i == 1 ? "Libzvw" : "Linked List \xC3\xBC", {}, true};
-    int count = 2 + Pick(rng, 4);
-    for (int k = 0; k < count; ++k) {
-      std::string name = Chance(rng, 30) && !taken.empty() ? taken[static_cast<size_t>(Pick(rng, static_cast<int>(
-                                                                 taken.size())))] + kOddTails[Pick(rng, 15)]
-                                                           : OddName(rng);
-      taken.push_back(name);
+// Libraries of odd names, some sharing names with each other; one library is
+// named like a symbol of another, one like the text that a commented-out
+// declaration leaves. Returns the names of their symbols.
+std::vector<std::string> AddOddLibraries(std::vector<Library>& libraries, Rng& rng) {
+  std::vector<std::string> names;
+  for (const char* library_name : {"Map", "Libzvw", "Linked List \xC3\xBC"}) {
+    Library library{library_name, {}, true};
+    for (int k = 2 + Pick(rng, 4); k > 0; --k) {
+      std::string name = OddName(rng);
+      if (!names.empty() && Chance(rng, 30)) {
+        name = names[Index(rng, names.size())] + kOddTails[Pick(rng, 15)];
+      }
+      names.push_back(name);
       library.symbols.push_back({name});
     }
-    if (Chance(rng, 50)) library.symbols.push_back({"Init" + std::to_string(i)});
+    if (Chance(rng, 50)) library.symbols.push_back({"Init" + std::string(library_name)});
     libraries.push_back(library);
   }
-  libraries.push_back({"PB_" + taken.front(), {{"Own" + taken.back()}}, true});
-  libraries.push_back({"extrn PB_" + taken[1], {{taken[1]}}, true});
-  size_t first_odd = libraries.size() - 5;
-  for (size_t l = first_odd; l < libraries.size(); ++l) {
+  libraries.push_back({"PB_" + names.front(), {{"Own" + names.back()}}, true});
+  libraries.push_back({"extrn PB_" + names[1], {{names[1]}}, true});
+  names.clear();
+  for (size_t l = libraries.size() - 5; l < libraries.size(); ++l) {
     for (Symbol& s : libraries[l].symbols) {
       s.calls = Chance(rng, 20) ? -1 : Pick(rng, 3);
       s.variant = Chance(rng, 20);
+      names.push_back(s.name);
     }
   }
+  return names;
 }
 
 // A line where occurrences of odd names overlap or stand inside each other.
 std::string OverlapLine(const std::vector<std::string>& names, bool is_64_bit, Rng& rng) {
-  const std::string& a = names[static_cast<size_t>(Pick(rng, static_cast<int>(names.size())))];
-  const std::string& b = names[static_cast<size_t>(Pick(rng, static_cast<int>(names.size())))];
+  const std::string& a = names[Index(rng, names.size())];
+  const std::string& b = names[Index(rng, names.size())];
   switch (Pick(rng, 5)) {
     case 0: return "extrn PB_" + a + " " + b + "_DOUBLE\n";
     case 1: return "  CALL   PB_" + a + "@" + b + "\n";
     case 2: return is_64_bit ? "extrn PB_" + a + "extrn PB_" + b + "\n"
                              : "extrn _PB_" + a + "_THREAD@extrn _PB_" + a + "_THREAD@extrn _PB_" + b + "_THREAD@4\n";
-    case 3: return is_64_bit ? "  CALL   qword [PB_" + a + "]CALL   PB_" + b + "\n" : "  CALL  _PB_" + a + "@CALL  _PB_" + b + "@8\n";
+    case 3: return is_64_bit ? "  CALL   qword [PB_" + a + "]CALL   PB_" + b + "\n"
+                             : "  CALL  _PB_" + a + "@CALL  _PB_" + b + "@8\n";
     default: return "  CALL   PB_" + a + "\n  CALL   PB_" + a + "\n";
   }
 }
@@ -262,10 +268,9 @@ std::string NoisyLibraryFileBytes(const std::vector<std::string>& names, Rng& rn
   std::string bytes = "\x3C\x06\0\0D$\0NotYet\r\nERUP\x10\r\n"s;
   for (const std::string& name : names) {
     std::string line = name;
-    if (Chance(rng, 30)) line.insert(static_cast<size_t>(Pick(rng, static_cast<int>(line.size()) + 1)), 1,
-                                     static_cast<char>(1 + Pick(rng, 9)));
-    if (Chance(rng, 15)) line.insert(static_cast<size_t>(Pick(rng, static_cast<int>(line.size()) + 1)), 1, '\x1F');
-    if (Chance(rng, 10) && line.size() > 2) line.insert(1 + static_cast<size_t>(Pick(rng, static_cast<int>(line.size()) - 1)), " ");
+    if (Chance(rng, 30)) line.insert(Index(rng, line.size() + 1), 1, static_cast<char>(1 + Pick(rng, 9)));
+    if (Chance(rng, 15)) line.insert(Index(rng, line.size() + 1), 1, '\x1F');
+    if (Chance(rng, 10) && line.size() > 2) line.insert(1 + Index(rng, line.size() - 1), " ");
     if (Chance(rng, 20)) line = "  " + line;
     if (Chance(rng, 20)) line += " ";
     bytes += line + ends[Pick(rng, 5)];
@@ -310,12 +315,7 @@ GeneratedAssembly GenerateAssembly(const AssemblyShape& shape) {
   // shape's bytes stay what they were.
   Rng turn(shape.seed ^ 0x9E3779B97F4A7C15ull);
   std::vector<std::string> odd_names;
-  if (shape.odd_names) {
-    AddOddLibraries(libraries, turn);
-    for (size_t l = libraries.size() - 5; l < libraries.size(); ++l) {
-      for (const Symbol& s : libraries[l].symbols) odd_names.push_back(s.name);
-    }
-  }
+  if (shape.odd_names) odd_names = AddOddLibraries(libraries, turn);
   std::vector<std::string> all_names;
   for (const Library& library : libraries) {
     for (const Symbol& s : library.symbols) all_names.push_back(s.name);
@@ -362,8 +362,7 @@ GeneratedAssembly GenerateAssembly(const AssemblyShape& shape) {
     text += writer.CodeBlock(called);
     if (!odd_names.empty() && Chance(turn, 30)) text += OverlapLine(odd_names, shape.is_64_bit, turn);
     if (shape.forms_in_comments_and_strings && Chance(turn, 20)) {
-      text += FormInCommentOrString(all_names[static_cast<size_t>(Pick(turn, static_cast<int>(all_names.size())))],
-                                    shape.is_64_bit, turn);
+      text += FormInCommentOrString(all_names[Index(turn, all_names.size())], shape.is_64_bit, turn);
     }
     if (shape.non_ascii && Chance(turn, 15)) text += kNonAsciiLines[Pick(turn, 4)];
   }

@@ -31,7 +31,9 @@ struct AssemblyShape {
   bool plugin_probe_at_end = false;     // a plugin probe ends the text (no line break after it)
   bool odd_names = false;   // names with blanks, "@", "!", "?", other letters, the text of a form inside;
                             // names that are prefixes, suffixes and substrings of each other; libraries
-                            // named like symbols; overlapping occurrences
+                            // named like symbols; overlapping occurrences. Some library names hold
+                            // blanks: whole in `libraries`, while the assembly stage's header reading
+                            // would take their first word only.
   bool forms_in_comments_and_strings = false;
   bool non_ascii = false;   // other letters in comments, strings and names
 

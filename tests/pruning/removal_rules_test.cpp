@@ -76,6 +76,7 @@ Items ExpectedLog(const Case& c) {
 
 const std::string k64 = "format MS64 COFF\n";
 const std::string k32 = "format MS COFF\n";
+const std::string kData = "section '.data' data readable writeable\n";
 
 const std::vector<Case>& Cases() {
   static const std::vector<Case> cases = {
@@ -133,12 +134,18 @@ const std::vector<Case>& Cases() {
        "PB_EndFunctions:\n  ; CALL   PB_EndDesktop\n",
        Report("Desktop", {{"PB_InitDesktop", 1}, {"PB_EndDesktop", 1}}), {"PB_InitDesktop", "PB_EndDesktop"},
        "\t\tDesktop\r\n", {}, {}, 0, "   "},
-      {"the alpha image symbols are kept for a PNG plugin", true, {"AlphaImage", "ImagePluginPNG"},
-       {{"AlphaImage", File({"InitAlphaImage", "EndAlphaImage"})}},
-       "; AlphaImage\n; ImagePluginPNG\n" + k64 + "extrn PB_InitAlphaImage\nextrn PB_EndAlphaImage\n"
-       "PureBasicStart:\n  CALL   PB_InitAlphaImage\nPB_EndFunctions:\n  CALL   PB_EndAlphaImage\n",
-       "", Report("AlphaImage", {{"PB_InitAlphaImage", 1}, {"PB_EndAlphaImage", 1}}), {}, "",
+      {"the alpha image start-up is kept for a PNG plugin", true, {"AlphaImage", "ImagePluginPNG"},
+       {{"AlphaImage", File({"InitAlphaImage", "EndAlpha"})}},
+       "; AlphaImage\n; ImagePluginPNG\n" + k64 + "extrn PB_InitAlphaImage\nextrn PB_EndAlpha\n"
+       "PureBasicStart:\n  CALL   PB_InitAlphaImage\nPB_EndFunctions:\n  CALL   PB_EndAlpha\n",
+       "", Report("AlphaImage", {{"PB_InitAlphaImage", 1}, {"PB_EndAlpha", 1}}), {}, "",
        {"AlphaImage", "ImagePluginPNG"}, {"PNG"}},
+      {"the alpha image clean-up is kept for a TGA plugin", true, {"AlphaImage", "ImagePluginTGA"},
+       {{"AlphaImage", File({"InitAlpha", "EndAlphaImage"})}},
+       "; AlphaImage\n; ImagePluginTGA\n" + k64 + "extrn PB_InitAlpha\nextrn PB_EndAlphaImage\n"
+       "PureBasicStart:\n  CALL   PB_InitAlpha\nPB_EndFunctions:\n  CALL   PB_EndAlphaImage\n",
+       "", Report("AlphaImage", {{"PB_InitAlpha", 1}, {"PB_EndAlphaImage", 1}}), {}, "",
+       {"AlphaImage", "ImagePluginTGA"}, {"TGA"}},
       {"the JPEG plugin needs no alpha images", true, {"AlphaImage", "ImagePluginJPEG"},
        {{"AlphaImage", File({"InitAlphaImage", "EndAlphaImage"})}},
        "; AlphaImage\n; ImagePluginJPEG\n" + k64 + "extrn PB_InitAlphaImage\nextrn PB_EndAlphaImage\n"
@@ -169,7 +176,7 @@ const std::vector<Case>& Cases() {
        "; V\n" + k32 + "extrn _PB_InitV@4\nPureBasicStart:\n  CALL  _PB_InitV@4\n  CALL   dword [_PB_InitV@4]\n",
        k32 + "; extrn _PB_InitV@4\nPureBasicStart:\n  ; CALL  _PB_InitV@4\n  ; CALL   dword [_PB_InitV@4]\n",
        Report("V", {{"PB_InitV", 1}}), {"PB_InitV"}, "\t\tV\r\n", {}},
-      {"a lone Free symbol goes with its library", true, {"L"},
+      {"a lone Free symbol goes with its library, every entry of it in the list", true, {"L", "L"},
        {{"L", File({"FreeL"})}},
        "; L\n" + k64 + "extrn PB_FreeL\nPureBasicStart:\n  CALL   qword [PB_FreeL]\n",
        k64 + "; extrn PB_FreeL\nPureBasicStart:\n  ; CALL   qword [PB_FreeL]\n",
@@ -272,6 +279,29 @@ const std::vector<Case>& Cases() {
        k64 + "PureBasicStart:\n  CALL   PB_SimpleListSort\n",
        Report("SimpleList", {}), {}, "\t\tSimpleList\r\n", {}},
 
+      // ---- Names that are not identifiers and share their leading part ----
+      {"a form's text inside a name; one reference through the _DOUBLE form", true, {"Map", "Other"},
+       {{"Map", File({"q extrn PB_q", "q x"})}, {"Other", File({"Zed"})}},
+       "; Map\n; Other\n" + k64 + "extrn PB_q x_DOUBLE\nPureBasicStart:\n  CALL   PB_Zed\n  RET\n" + kData, "",
+       Join({Report("Map", {{"PB_q x", 0}}), Report("Other", {{"PB_Zed", 0}})}), {"PB_q x", "PB_Zed"}, "",
+       {"Map", "Other"}},
+      {"names sharing their leading part, one called", true, {"Libzvw", "Other"},
+       {{"Libzvw", File({"mix", "mix extrn PB_mix", "mix x", "mix@mix"})}, {"Other", File({"Zed"})}},
+       "; Libzvw\n; Other\n" + k64 + "  CALL   PB_mix x\nPureBasicStart:\n  CALL   PB_Zed\n  RET\n" + kData, "",
+       Join({Report("Libzvw", {{"PB_mix x", 0}}), Report("Other", {{"PB_Zed", 0}})}), {"PB_mix x", "PB_Zed"}, "",
+       {"Libzvw", "Other"}},
+      {"overlapping 32-bit declarations of names that hold a form", false, {"LinkedList", "Other"},
+       {{"LinkedList", File({"open file_THREAD@extrn _PB_open file", "open file mix", "mix@x", "open file",
+                             "open file_THREAD@extrn _PB_mix"})},
+        {"Other", File({"Zed"})}},
+       "; LinkedList\n; Other\n" + k32 +
+           "extrn _PB_open file_THREAD@extrn _PB_open file_THREAD@extrn _PB_open file_THREAD@4\n"
+           "PureBasicStart:\n  CALL  _PB_Zed@0\n  RET\n" + kData,
+       "",
+       Join({Report("LinkedList", {{"PB_open file_THREAD@extrn _PB_open file", 0}, {"PB_open file", 2}}),
+             Report("Other", {{"PB_Zed", 0}})}),
+       {"PB_open file_THREAD@extrn _PB_open file", "PB_Zed"}, "", {"LinkedList", "Other"}},
+
       // ---- Names read from the library files ----
       {"control characters, markers, tags and capital-letter noise", true, {"C"},
        {{"C", "noise\0ERUP\0Open\x1F" "Console\0"s "4BILPrintN\0@Deco\0Deco@\0XY\0XY!\0XX?\0XYZ\0XYZ!\0"
@@ -303,7 +333,9 @@ TEST(RemovalRules, EachRuleGivesItsWholeTextLogAndLibraryList) {
     int beeps = 0;
     PruningIo io;
     io.read_file = [&](const UString& path, std::string& bytes) {
-      auto found = StartsWith(path, kFolder) ? c.files.find(EncodeUtf8(UStringView(path).substr(std::char_traits<char16_t>::length(kFolder)))) : c.files.end();
+      const size_t folder = std::char_traits<char16_t>::length(kFolder);
+      auto found = c.files.end();
+      if (StartsWith(path, kFolder)) found = c.files.find(EncodeUtf8(UStringView(path).substr(folder)));
       if (found == c.files.end()) return false;
       bytes = found->second;
       return true;
