@@ -18,8 +18,8 @@ corpus=()
 [ -d "$root/../shared/corpus" ] || [ -z "${SPARLIN_CORPUS_DIR:-}" ] || corpus=(-DSPARLIN_CORPUS_DIR="$SPARLIN_CORPUS_DIR")
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${corpus[@]}" >/dev/null
 if [ "${1:-}" = "--e2e" ]; then
-  cmake --build "$build" --target sparlin_bench sparlin-cli >/dev/null
+  cmake --build "$build" --target sparlin_bench sparlin-cli | grep -E "error|FAILED" && exit 1
   exec "$build/tests/bench/sparlin_bench" --e2e "$build/src/sparlin-cli" "${2:-5}" "${3:-}"
 fi
-cmake --build "$build" --target sparlin_bench >/dev/null
+cmake --build "$build" --target sparlin_bench | grep -E "error|FAILED" && exit 1
 "$build/tests/bench/sparlin_bench" "${1:-7}" "${2:-}"
