@@ -115,11 +115,6 @@ UString DecodeCompilerFileText(std::string_view bytes) {
   return DecodeUtf8(bytes);
 }
 
-void DecodeAssemblyText(std::string_view bytes, AssemblyText& out) {
-  out.text = DecodeCompilerFileText(bytes);
-  out.lines = SplitLineViews(out.text);
-}
-
 bool IsAsciiText(std::string_view bytes) {
   // Eight bytes at a time: any high bit is a byte past ASCII.
   uint64_t high = 0;

@@ -73,28 +73,7 @@ SectionTracker ImportSection();
 // The text of a file the compiler wrote (the assembly, the export
 // definitions): UTF-8, a byte-order mark skipped.
 UString DecodeCompilerFileText(std::string_view bytes);
-// A file's text and its lines (line breaks removed) as views into it; it
-// stays where it is made, so the views stay valid.
-struct AssemblyText {
-  AssemblyText() = default;
-  AssemblyText(const AssemblyText&) = delete;
-  AssemblyText& operator=(const AssemblyText&) = delete;
-
-  UString text;
-  std::vector<UStringView> lines;
-};
-// The lines of the decoded text of `bytes` (a byte-order mark skipped).
-void DecodeAssemblyText(std::string_view bytes, AssemblyText& out);
-
-// Every byte is ASCII: the text can then be rewritten as bytes, one byte to a
-// character, and gives the same lines and the same file as its UTF-16 text.
+// Every byte is ASCII: each byte is then one UTF-16 code unit.
 bool IsAsciiText(std::string_view bytes);
-
-// Calls line(view) for every line of an ASCII text, line breaks removed,
-// split as the UTF-16 text's lines are (ForEachLine on bytes).
-template <typename Line>
-void ForEachAsciiLine(std::string_view text, Line&& line) {
-  ForEachLine(text, line);
-}
 
 }  // namespace sparlin

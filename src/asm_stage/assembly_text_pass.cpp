@@ -13,64 +13,48 @@
 namespace sparlin {
 namespace {
 
-// The rules' own pieces of text, at the width of the text.
-template <typename Char>
-struct Pieces;
-template <>
-struct Pieces<char16_t> {
-  static constexpr UStringView kLineBreak = u"\r\n";
-  static constexpr UStringView kNop = u"  NOP\r\n";
-  static UStringView Wide(UStringView line) { return line; }
-  static UString Narrow(UString text) { return text; }
-};
-template <>
-struct Pieces<char> {
-  static constexpr std::string_view kLineBreak = "\r\n";
-  static constexpr std::string_view kNop = "  NOP\r\n";
-  static UString Wide(std::string_view line) { return DecodeUtf8(line); }
-  static std::string Narrow(const UString& text) { return EncodeUtf8(text); }
-};
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kNop = "  NOP\r\n";
 
-template <typename Char>
-std::basic_string_view<Char> TrimTrailingBlanks(std::basic_string_view<Char> text) {
-  size_t end = text.find_last_not_of(Char(' '));
-  return end == std::basic_string_view<Char>::npos ? std::basic_string_view<Char>() : text.substr(0, end + 1);
+// The rules that need the line's characters (names, case-insensitive paths,
+// data-word lines) read it decoded.
+UString Wide(std::string_view line) { return DecodeUtf8(line); }
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+  size_t end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
 }
 
-template <typename Char>
-std::basic_string_view<Char> TrimBlanks(std::basic_string_view<Char> text) {
-  size_t first = text.find_first_not_of(Char(' '));
-  if (first == std::basic_string_view<Char>::npos) return {};
-  return text.substr(first, text.find_last_not_of(Char(' ')) - first + 1);
+std::string_view TrimBlanks(std::string_view text) {
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Whether `line` contains `part` (not empty). The search goes by the last
 // character of `part`: a folder ends in "\\", which assembly lines seldom
 // hold, where its first character, a drive letter, is common.
-template <typename Char>
-bool ContainsByLastChar(std::basic_string_view<Char> line, std::basic_string_view<Char> part) {
+bool ContainsByLastChar(std::string_view line, std::string_view part) {
   const size_t last = part.size() - 1;
-  for (size_t at = line.find(part.back(), last); at != std::basic_string_view<Char>::npos;
-       at = line.find(part.back(), at + 1)) {
+  for (size_t at = line.find(part.back(), last); at != std::string_view::npos; at = line.find(part.back(), at + 1)) {
     if (line.compare(at - last, part.size(), part) == 0) return true;
   }
   return false;
 }
 
-// One run of the line rules over one file, in UTF-16 or in ASCII bytes. Each
-// rule is a member below, applied in the order Line lists them.
-template <typename Char>
+// One run of the line rules over one file's UTF-8 bytes. Each rule is a
+// member below, applied in the order Line lists them.
 class AssemblyTextPass {
  public:
-  using String = std::basic_string<Char>;
-  using View = std::basic_string_view<Char>;
-  using Result = std::conditional_t<sizeof(Char) == 1, AsmBytesPassResult, AsmPassResult>;
+  using String = std::string;
+  using View = std::string_view;
+  using Result = AsmBytesPassResult;
 
   AssemblyTextPass(const AsmPassOptions& options, UStringView source_folder, AsmValues& assembly,
                    const TextBuilderLimits& limits)
       : options_(options),
         source_folder_(source_folder),
-        folder_in_text_(Pieces<Char>::Narrow(UString(source_folder))),
+        folder_in_text_(EncodeUtf8(source_folder)),
         assembly_(assembly),
         output_(limits),
         empty_count_(options.empty_lines),
@@ -80,7 +64,7 @@ class AssemblyTextPass {
   void Reserve(size_t line_count, size_t line_units) {
     size_t units =
         line_units + line_count * (2 + static_cast<size_t>(empty_count_) + 7 * static_cast<size_t>(nop_count_));
-    output_.Reserve(sizeof(Char) == 1 ? PrunableTextCapacity(units) : units);
+    output_.Reserve(PrunableTextCapacity(units));
   }
 
   // Each line is a view of the input until a rule rewrites it; then it views
@@ -95,7 +79,7 @@ class AssemblyTextPass {
     UpdateInsertedLines(line);
     CollectExternalFunction(line);
     Emit(line);
-    output_.Append(Pieces<Char>::kLineBreak);
+    output_.Append(kLineBreak);
     output_.Append(empty_insert_);
     output_.Append(nop_insert_);
   }
@@ -117,7 +101,7 @@ class AssemblyTextPass {
     if (assembly_.EntryLabelSeen || !IsEntryLabelLine(line)) return false;
     assembly_.EntryLabelSeen = true;
     Emit(line);
-    output_.Append(Pieces<Char>::kLineBreak);
+    output_.Append(kLineBreak);
     return true;
   }
 
@@ -145,13 +129,13 @@ class AssemblyTextPass {
   void RemoveSourceFolder(View& line) {
     if (!options_.remove_absolute_paths) return;
     if (format_seen_ && !source_folder_.empty() && HoldsFolder(line)) {
-      Rewrite(line, ReplaceAllNoCase(Pieces<Char>::Wide(line), source_folder_, u""));
+      Rewrite(line, ReplaceAllNoCase(Wide(line), source_folder_, u""));
       ++result_.paths_removed;
     }
     if (!static_strings_.Inside(line)) return;
     View trimmed = TrimBlanks(line);
     if (trimmed.empty()) return;
-    UString stripped = StripFolderFromDataWordLine(Pieces<Char>::Wide(trimmed), source_folder_);
+    UString stripped = StripFolderFromDataWordLine(Wide(trimmed), source_folder_);
     if (stripped.empty()) return;
     Rewrite(line, stripped);
   }
@@ -179,26 +163,22 @@ class AssemblyTextPass {
 
  private:
   void Rewrite(View& line, const UString& text) {
-    rewritten_ = Pieces<Char>::Narrow(text);
-    if constexpr (sizeof(Char) == 1) {
-      if (!count_units_ && !IsAsciiText(rewritten_)) count_units_ = true;
-    }
+    rewritten_ = EncodeUtf8(text);
+    if (!count_units_ && !IsAsciiText(rewritten_)) count_units_ = true;
     line = rewritten_;
   }
 
   void Emit(View line) {
-    if constexpr (sizeof(Char) == 1) {
-      if (count_units_) {
-        output_.Append(line, Utf16Length(line));
-        return;
-      }
+    if (count_units_) {
+      output_.Append(line, Utf16Length(line));
+    } else {
+      output_.Append(line);
     }
-    output_.Append(line);
   }
 
   void CollectHeaderLibrary(View line) {
     if (!options_.remove_uncalled || format_seen_ || !IsCommentLine(line)) return;
-    UString name = HeaderLibraryName(Pieces<Char>::Wide(line));
+    UString name = HeaderLibraryName(Wide(line));
     if (!name.empty()) assembly_.ImportedLibraries.push_back(name);
   }
 
@@ -208,7 +188,7 @@ class AssemblyTextPass {
     if (!assembly_.EntryLabelSeen) return;
     bool data_section = IsDataSectionLine(line);
     if (empty_count_ != 0) {
-      if (empty_insert_.empty()) empty_insert_.assign(static_cast<size_t>(empty_count_), Char('\r'));
+      if (empty_insert_.empty()) empty_insert_.assign(static_cast<size_t>(empty_count_), '\r');
       if (data_section) {
         empty_insert_.clear();
         empty_count_ = 0;
@@ -216,7 +196,7 @@ class AssemblyTextPass {
     }
     if (nop_count_ != 0) {
       if (nop_insert_.empty()) {
-        for (int i = 0; i < nop_count_; ++i) nop_insert_ += Pieces<Char>::kNop;
+        for (int i = 0; i < nop_count_; ++i) nop_insert_ += kNop;
       }
       if (data_section) {
         nop_insert_.clear();
@@ -228,7 +208,7 @@ class AssemblyTextPass {
   // Declared functions that are not the runtime's own: the Windows API.
   void CollectExternalFunction(View line) {
     if (!IsExternLine(line)) return;
-    UString name = ExternalFunctionName(Pieces<Char>::Wide(line));
+    UString name = ExternalFunctionName(Wide(line));
     if (name.empty() || StartsWith(name, u"PB_") || StartsWith(name, u"SYS_")) return;
     result_.called_functions += u"\t\t" + name + u"\r\n";
     ++result_.called_function_count;
@@ -241,7 +221,7 @@ class AssemblyTextPass {
   std::optional<std::vector<size_t>> folder_places_;
   size_t next_place_ = 0;
   AsmValues& assembly_;
-  BasicBufferedTextBuilder<Char> output_;
+  BufferedByteTextBuilder output_;
   Result result_;
   String rewritten_;
   bool format_seen_ = false;
@@ -268,23 +248,11 @@ AsmPassOptions ReadAsmPassOptions(BuildHost& host) {
   return options;
 }
 
-AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const AsmPassOptions& options,
-                                  UStringView source_folder, AsmValues& assembly,
-                                  const TextBuilderLimits& limits, const std::function<void()>& release_input) {
-  AssemblyTextPass<char16_t> pass(options, source_folder, assembly, limits);
-  size_t units = 0;
-  for (UStringView line : lines) units += line.size();
-  pass.Reserve(lines.size(), units);
-  for (UStringView line : lines) pass.Line(line);
-  if (release_input) release_input();
-  return pass.Finish();
-}
-
 AsmBytesPassResult RewriteAssemblyBytes(std::string_view utf8_text, const AsmPassOptions& options,
                                        UStringView source_folder, AsmValues& assembly,
                                        const TextBuilderLimits& limits) {
   std::string_view ascii_text = utf8_text;
-  AssemblyTextPass<char> pass(options, source_folder, assembly, limits);
+  AssemblyTextPass pass(options, source_folder, assembly, limits);
   if (!IsAsciiText(utf8_text)) pass.CountUnits();
   pass.LinesOf(ascii_text);
   // Lines that end in "\r\n" keep their size; lines are counted only when
@@ -294,15 +262,8 @@ AsmBytesPassResult RewriteAssemblyBytes(std::string_view utf8_text, const AsmPas
     for (char c : ascii_text) lines += (c == '\n');
   }
   pass.Reserve(lines, ascii_text.size());
-  ForEachAsciiLine(ascii_text, [&pass](std::string_view line) { pass.Line(line); });
+  ForEachLine(ascii_text, [&pass](std::string_view line) { pass.Line(line); });
   return pass.Finish();
-}
-
-AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
-                                  UStringView source_folder, AsmValues& assembly,
-                                  const TextBuilderLimits& limits) {
-  return RewriteAssemblyText(std::vector<UStringView>(lines.begin(), lines.end()), options, source_folder, assembly,
-                             limits);
 }
 
 UString AsmCountsSummary(const AsmPassCounts& result) {

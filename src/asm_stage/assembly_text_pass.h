@@ -39,35 +39,19 @@ struct AsmPassCounts {
   bool failed = false;  // the output no longer fit in memory; text is incomplete
 };
 
-struct AsmPassResult : AsmPassCounts {
-  UString text;  // every kept line followed by "\r\n" and its inserted lines
-};
-
-// The pass over the file's UTF-8 bytes.
 struct AsmBytesPassResult : AsmPassCounts {
-  std::string text;  // as above, UTF-8 encoded
+  std::string text;  // every kept line followed by "\r\n" and its inserted lines, UTF-8
 };
 
 // Room the text of a pass on bytes keeps behind its end, so that pruning can
 // comment out lines, and the stage end the file, where the text stands.
 size_t PrunableTextCapacity(size_t size);
 
-// Rewrites the file's lines (line breaks already removed). `source_folder` is
-// the folder part of the source path. Updates `assembly`: EntryLabelSeen,
+// Rewrites the file's UTF-8 bytes (line breaks included) line by line as they
+// stand; the limits count the UTF-16 code units of the text. `source_folder`
+// is the folder part of the source path. Updates `assembly`: EntryLabelSeen,
 // Is64Bit, and (only with remove_uncalled) appends the header's library names
 // to ImportedLibraries, unsorted.
-// `release_input`, when given, is called once the last line has been read and
-// before the new text is taken out of its builder, so that a large file's
-// input and output are never held together with the builder's block.
-AsmPassResult RewriteAssemblyText(const std::vector<UStringView>& lines, const AsmPassOptions& options,
-                                  UStringView source_folder, AsmValues& assembly,
-                                  const TextBuilderLimits& limits = {},
-                                  const std::function<void()>& release_input = {});
-AsmPassResult RewriteAssemblyText(const std::vector<UString>& lines, const AsmPassOptions& options,
-                                  UStringView source_folder, AsmValues& assembly,
-                                  const TextBuilderLimits& limits = {});
-// The same rewrite of the file's UTF-8 bytes (line breaks included), line by
-// line as it stands; the limits count the UTF-16 code units of the text.
 AsmBytesPassResult RewriteAssemblyBytes(std::string_view utf8_text, const AsmPassOptions& options,
                                        UStringView source_folder, AsmValues& assembly,
                                        const TextBuilderLimits& limits = {});

@@ -7,6 +7,7 @@
 
 #include "asm_format/assembly_lines.h"
 #include "asm_stage/asm_test_util.h"
+#include "oracle/literal_assembly_pass.h"
 
 namespace sparlin {
 namespace {
@@ -89,9 +90,9 @@ constexpr char kX64Excerpt[] =
 
 TEST(AssemblyTextPassTest, X64WithTheCreatedSettings) {
   AsmValues assembly;
-  AsmPassResult result = RewriteAssemblyText(LinesOf(kX64Excerpt), CreatedDefaults(), u"C:\\Src\\", assembly);
+  AsmBytesPassResult result = RewriteAssemblyBytes(Crlf(kX64Excerpt), CreatedDefaults(), u"C:\\Src\\", assembly);
 
-  EXPECT_EQ(EncodeUtf8(result.text), Crlf(";\n"
+  EXPECT_EQ(result.text, Crlf(";\n"
                                           "; PureBasic 5.70 LTS beta 3 (Windows - x64) generated code\n"
                                           ";\n"
                                           "; (c) 2018 Fantaisie Software\n"
@@ -177,10 +178,10 @@ TEST(AssemblyTextPassTest, X86WithInsertedLinesAndRemovalOff) {
   options.nop_lines = 1;
   AsmValues assembly;
   assembly.Is64Bit = 1;  // set by the format line of this file
-  AsmPassResult result = RewriteAssemblyText(LinesOf(kX86), options, u"C:\\Src\\", assembly);
+  AsmBytesPassResult result = RewriteAssemblyBytes(Crlf(kX86), options, u"C:\\Src\\", assembly);
 
   const std::string inserted = "\r\r  NOP\r\n";
-  EXPECT_EQ(EncodeUtf8(result.text), Crlf(";\n"
+  EXPECT_EQ(result.text, Crlf(";\n"
                                           "; PureBasic 4.50 Alpha 1 (Windows - x86) generated code\n"
                                           "; String\n"
                                           "format MS COFF\n"
@@ -211,9 +212,9 @@ TEST(AssemblyTextPassTest, NoEntryLabelMeansNoInsertedLines) {
   options.empty_lines = 3;
   options.nop_lines = 2;
   AsmValues assembly;
-  AsmPassResult result =
-      RewriteAssemblyText(LinesOf("format MS64 COFF\n  RET\nsection '.data' data\n  NOP\n"), options, u"", assembly);
-  EXPECT_EQ(EncodeUtf8(result.text), Crlf("format MS64 COFF\n  RET\nsection '.data' data\n  NOP\n"));
+  AsmBytesPassResult result =
+      RewriteAssemblyBytes(Crlf("format MS64 COFF\n  RET\nsection '.data' data\n  NOP\n"), options, u"", assembly);
+  EXPECT_EQ(result.text, Crlf("format MS64 COFF\n  RET\nsection '.data' data\n  NOP\n"));
   EXPECT_FALSE(assembly.EntryLabelSeen);
 }
 
@@ -241,7 +242,7 @@ TEST(AssemblyTextPassTest, HeaderLibraryNamesAndDeclaredFunctions) {
   AsmPassOptions options;
   options.remove_uncalled = true;
   AsmValues assembly;
-  AsmPassResult result = RewriteAssemblyText(LinesOf(kHeader), options, u"", assembly);
+  AsmBytesPassResult result = RewriteAssemblyBytes(Crlf(kHeader), options, u"", assembly);
   EXPECT_EQ(assembly.ImportedLibraries, (std::vector<UString>{u"Gadget", u"Gadget", u"Window.libs"}));
   EXPECT_EQ(EncodeUtf8(CalledFunctionsSummary(result)),
             "\t\u00B7  Called WinAPI Functions: 2\r\n\r\n\t\tMessageBoxW\r\n\t\timp\r\n");
@@ -263,10 +264,19 @@ TEST(AssemblyTextPassTest, RealAssemblyFiles) {
   AsmValues assembly;
   AsmPassOptions off;
   off.remove_uncalled = true;
-  AsmPassResult result = RewriteAssemblyText(LinesOf(x64), off, u"", assembly);
+  AsmBytesPassResult result = RewriteAssemblyBytes(x64, off, u"", assembly);
+  // The file's lines end in "\n"; trailing blanks are cut by hand here.
+  ASSERT_EQ(x64.find('\r'), std::string::npos);
   std::string expected;
-  for (const UString& line : LinesOf(x64)) expected += EncodeUtf8(TrimTrailingBlanks(line)) + "\r\n";
-  EXPECT_EQ(EncodeUtf8(result.text), expected);
+  size_t start = 0;
+  while (start < x64.size()) {
+    size_t end = std::min(x64.find('\n', start), x64.size());
+    std::string line = x64.substr(start, end - start);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    expected += line + "\r\n";
+    start = end + 1;
+  }
+  EXPECT_TRUE(result.text == expected);
   EXPECT_EQ(assembly.ImportedLibraries,
             (std::vector<UString>{u"String", u"Requester", u"Process", u"Cipher", u"Memory", u"LinkedList",
                                   u"FileSystem", u"Date", u"File", u"Object", u"SimpleList", u"Console"}));
@@ -274,7 +284,7 @@ TEST(AssemblyTextPassTest, RealAssemblyFiles) {
 
   // x86: the external functions of its header.
   AsmValues x86_assembly;
-  AsmPassResult x86 = RewriteAssemblyText(LinesOf(ReadCorpus("win-x86__pb450a1__DialogManager__PureBasic4.50.asm")),
+  AsmBytesPassResult x86 = RewriteAssemblyBytes(ReadCorpus("win-x86__pb450a1__DialogManager__PureBasic4.50.asm"),
                                           CreatedDefaults(), u"C:\\Src\\", x86_assembly);
   EXPECT_EQ(EncodeUtf8(CalledFunctionsSummary(x86)),
             "\t\u00B7  Called WinAPI Functions: 13\r\n\r\n\t\tExitProcess\r\n\t\tGetModuleHandleA\r\n"
@@ -289,11 +299,12 @@ TEST(AssemblyTextPassTest, RealAssemblyFiles) {
   EXPECT_TRUE(x86_assembly.EntryLabelSeen);
 }
 
-// The pass over the file's bytes against the pass over its UTF-16 lines: the
-// same text, counts, lists and values for every option set, folder and limit,
-// for ASCII files and for files with other characters (in comments, strings,
-// names and paths, and bytes that are not UTF-8).
-TEST(AssemblyTextPassTest, TheBytePassEqualsTheUtf16Pass) {
+// The pass over the file's bytes against the line rules read one by one over
+// its UTF-16 lines: the same text, counts, lists and values for every option
+// set, folder and length limit, for ASCII files and for files with other
+// characters (in comments, strings, names and paths, and bytes that are not
+// UTF-8).
+TEST(AssemblyTextPassTest, TheBytePassEqualsTheLiteralPass) {
   std::vector<std::string> inputs = {kX64Excerpt, "a  \r\n\r\nb\rc\n\n  ; d \r\nformat MS64 COFF\r\n", "",
                                      "PureBasicStart:\r\n\r\n  RET\r\n"};
   for (const char* name : {"win-x64__pb570b3__DialogManager__PureBasic.asm", "win-x64__pb570b3__PureBasicIDE__PureBasic.asm",
@@ -310,28 +321,27 @@ TEST(AssemblyTextPassTest, TheBytePassEqualsTheUtf16Pass) {
   inserting.empty_lines = 2;
   inserting.nop_lines = 1;
   inserting.remove_uncalled = true;
-  struct Limit {
-    int64_t max_length;
-    int64_t max_block_bytes;
-  };
   for (const std::string& input : inputs) {
     for (const AsmPassOptions& options : {AsmPassOptions(), CreatedDefaults(), inserting}) {
       for (UStringView folder : {UStringView(u"C:\\Src\\"), UStringView(u"C:\\\u00DCbung\\"), UStringView(u"")}) {
-        for (Limit limit : {Limit{INT32_MAX, 0}, Limit{40000, 0}, Limit{INT32_MAX, 60000}}) {
-          TextBuilderLimits limits{limit.max_length, limit.max_block_bytes};
-          AsmValues wide_values, ascii_values;
-          AsmPassResult wide = RewriteAssemblyText(LinesOf(input), options, folder, wide_values, limits);
-          AsmBytesPassResult ascii = RewriteAssemblyBytes(input, options, folder, ascii_values, limits);
-          SCOPED_TRACE(input.substr(0, 40) + " / " + Utf8(folder) + " / " + std::to_string(limit.max_length));
-          EXPECT_EQ(ascii.failed, wide.failed);
-          if (!wide.failed) {
-            EXPECT_EQ(ascii.text, EncodeUtf8(wide.text));
+        for (int64_t max_length : {int64_t{INT32_MAX}, int64_t{40000}}) {
+          AsmValues literal_values, byte_values;
+          oracle::LiteralAsmPass literal =
+              oracle::LiteralRewriteAssembly(DecodeUtf8(input), options, folder, literal_values, max_length);
+          AsmBytesPassResult bytes = RewriteAssemblyBytes(input, options, folder, byte_values, {max_length, 0});
+          SCOPED_TRACE(input.substr(0, 40) + " / " + Utf8(folder) + " / " + std::to_string(max_length));
+          EXPECT_EQ(bytes.failed, literal.failed);
+          if (!literal.failed) {
+            EXPECT_EQ(bytes.text, EncodeUtf8(literal.text));
           }
-          EXPECT_EQ(AsmCountsSummary(ascii), AsmCountsSummary(wide));
-          EXPECT_EQ(CalledFunctionsSummary(ascii), CalledFunctionsSummary(wide));
-          EXPECT_EQ(ascii_values.ImportedLibraries, wide_values.ImportedLibraries);
-          EXPECT_EQ(ascii_values.Is64Bit, wide_values.Is64Bit);
-          EXPECT_EQ(ascii_values.EntryLabelSeen, wide_values.EntryLabelSeen);
+          EXPECT_EQ(bytes.empty_lines_removed, literal.empty_lines_removed);
+          EXPECT_EQ(bytes.comments_removed, literal.comments_removed);
+          EXPECT_EQ(bytes.paths_removed, literal.paths_removed);
+          EXPECT_EQ(bytes.called_functions, literal.called_functions);
+          EXPECT_EQ(bytes.called_function_count, literal.called_function_count);
+          EXPECT_EQ(byte_values.ImportedLibraries, literal_values.ImportedLibraries);
+          EXPECT_EQ(byte_values.Is64Bit, literal_values.Is64Bit);
+          EXPECT_EQ(byte_values.EntryLabelSeen, literal_values.EntryLabelSeen);
         }
       }
     }

@@ -12,6 +12,7 @@
 #include "asm_stage/assembly_text_pass.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_target.h"
+#include "oracle/literal_assembly_pass.h"
 #include "oracle/literal_pruning.h"
 #include "pruning/uncalled_removal.h"
 
@@ -48,7 +49,8 @@ SPARLIN_FUZZ_TARGET(pruning) {
   pass_options.remove_empty = flags & 2;
   pass_options.remove_uncalled = true;
   AsmValues assembly;
-  AsmPassResult pass = RewriteAssemblyText(fuzz::TextLines(assembly_file), pass_options, u"", assembly);
+  oracle::LiteralAsmPass pass = oracle::LiteralRewriteAssembly(DecodeUtf8(assembly_file), pass_options, u"",
+                                                               assembly, INT32_MAX);
   SortLibraryNames(assembly.ImportedLibraries);
 
   PruningSettings settings;
