@@ -26,14 +26,6 @@ UStringView TrimBlanksView(UStringView text) {
   return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
-std::string_view TrimBlanksView(std::string_view text) {
-  size_t first = 0;
-  size_t last = text.size();
-  while (first < last && text[first] == ' ') ++first;
-  while (last > first && text[last - 1] == ' ') --last;
-  return text.substr(first, last - first);
-}
-
 UString TrimChar(UStringView text, char16_t ch) {
   size_t start = text.find_first_not_of(ch);
   if (start == UStringView::npos) return UString();
@@ -230,21 +222,6 @@ size_t NextLineBreak(UStringView text, size_t i) {
   }
 #endif
   while (i < text.size() && text[i] != u'\r' && text[i] != u'\n') ++i;
-  return i;
-}
-
-size_t NextLineBreak(std::string_view text, size_t i) {
-#if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  while (i + 16 <= text.size()) {
-    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-    int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-    if (mask != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-    i += 16;
-  }
-#endif
-  while (i < text.size() && text[i] != '\r' && text[i] != '\n') ++i;
   return i;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/byte_scan.h"
 #include "text/ustring.h"
 
 namespace sparlin {
@@ -15,7 +16,13 @@ UString TrimLeadingBlanks(UStringView text);
 UString TrimTrailingBlanks(UStringView text);
 // The same without a copy: views into `text`.
 UStringView TrimBlanksView(UStringView text);
-std::string_view TrimBlanksView(std::string_view text);
+inline std::string_view TrimBlanksView(std::string_view text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && text[first] == ' ') ++first;
+  while (last > first && text[last - 1] == ' ') --last;
+  return text.substr(first, last - first);
+}
 // Removes every leading and trailing occurrence of `ch`.
 UString TrimChar(UStringView text, char16_t ch);
 
@@ -54,34 +61,37 @@ std::vector<UStringView> SplitLineViews(UStringView text);
 
 // The position of the next "\r" or "\n" at or after `i`; the end when none.
 size_t NextLineBreak(UStringView text, size_t i);
-size_t NextLineBreak(std::string_view text, size_t i);
 
-namespace text_ops_detail {
-
-template <typename Char, typename Line>
-void ForEachLineOf(std::basic_string_view<Char> text, Line& line) {
+// Calls `line(view)` for every line of the text, split as SplitLines splits:
+// at "\r\n", "\n" or "\r", a final line break starting no more line.
+template <typename Line>
+void ForEachLine(UStringView text, Line line) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = NextLineBreak(text, start);
     line(text.substr(start, end - start));
     if (end == text.size()) break;
-    start = end + (text[end] == Char('\r') && end + 1 < text.size() && text[end + 1] == Char('\n') ? 2 : 1);
+    start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
   }
 }
 
-}  // namespace text_ops_detail
-
-// Calls `line(view)` for every line of the text, split as SplitLines splits:
-// at "\r\n", "\n" or "\r", a final line break starting no more line. The
-// same for UTF-16 text and for bytes (whose line breaks are the same bytes
-// in UTF-8).
-template <typename Line>
-void ForEachLine(UStringView text, Line line) {
-  text_ops_detail::ForEachLineOf(text, line);
-}
+// The same for bytes, whose line breaks are the same bytes in UTF-8: every
+// line break of the text is found in one vector scan.
 template <typename Line>
 void ForEachLine(std::string_view text, Line line) {
-  text_ops_detail::ForEachLineOf(text, line);
+  size_t start = 0;
+  bool after_cr = false;  // the last line ended at a "\r"
+  ForEachOf(text, '\r', '\n', [&](size_t at) {
+    if (at == start && after_cr && text[at] == '\n') {  // the "\n" of a "\r\n"
+      after_cr = false;
+      start = at + 1;
+      return;
+    }
+    line(text.substr(start, at - start));
+    after_cr = text[at] == '\r';
+    start = at + 1;
+  });
+  if (start < text.size()) line(text.substr(start));
 }
 
 }  // namespace sparlin

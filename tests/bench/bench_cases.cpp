@@ -90,6 +90,12 @@ std::function<void()> NonAsciiAssemblyTextPass(const std::string& file) {
 
 }  // namespace
 
+bool WriteGeneratedSource(const std::string& file, size_t bytes) {
+  std::ofstream out(file, std::ios::binary);
+  out << generators::GeneratePreprocessedSource(bytes, 1);
+  return static_cast<bool>(out);
+}
+
 std::vector<BenchCase> AllCases() {
   std::vector<BenchCase> cases = {
       {"procedure removal, 1 MB source", Source(1 * kMB), ProcedureRemoval},

@@ -24,5 +24,7 @@ std::vector<BenchCase> PruningCases();
 // Writes the generated assembly of about `bytes` and its library files into
 // `folder` (PureBasic.asm, PureLibraries/).
 bool WriteGeneratedInstallation(const std::string& folder, size_t bytes);
+// Writes the generated preprocessed source of about `bytes` to `file`.
+bool WriteGeneratedSource(const std::string& file, size_t bytes);
 
 }  // namespace sparlin::bench

@@ -3,6 +3,7 @@
 // Usage: sparlin_bench [RUNS] [NAME-FILTER]
 //        sparlin_bench --write-assembly FOLDER MEGABYTES   (the generated input as files,
 //        FOLDER/PureBasic.asm and FOLDER/PureLibraries/, for timing sparlin-cli itself)
+//        sparlin_bench --write-source FILE MEGABYTES   (a generated preprocessed source)
 //        sparlin_bench --e2e SPARLIN-CLI [RUNS] [NAME-FILTER]   (sparlin-cli itself, between the
 //        progress points of its trace; see e2e_bench.cpp)
 #include <algorithm>
@@ -54,6 +55,9 @@ void MemchrLinePass(const std::string& text) {
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--write-assembly") == 0) {
     return sparlin::bench::WriteGeneratedInstallation(argv[2], static_cast<size_t>(std::atof(argv[3]) * 1e6)) ? 0 : 1;
+  }
+  if (argc == 4 && std::strcmp(argv[1], "--write-source") == 0) {
+    return sparlin::bench::WriteGeneratedSource(argv[2], static_cast<size_t>(std::atof(argv[3]) * 1e6)) ? 0 : 1;
   }
   if (argc >= 4 && std::strcmp(argv[1], "--peak-of") == 0) return sparlin::bench::RunMeasuringPeak(argv[2], argv + 3);
   if (argc >= 3 && std::strcmp(argv[1], "--e2e") == 0) {
