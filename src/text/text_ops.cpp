@@ -7,6 +7,17 @@
 #include <limits>
 
 namespace sparlin {
+namespace {
+
+// Removes every leading and trailing occurrence of `ch`.
+UString TrimChar(UStringView text, char16_t ch) {
+  size_t start = text.find_first_not_of(ch);
+  if (start == UStringView::npos) return UString();
+  size_t end = text.find_last_not_of(ch);
+  return UString(text.substr(start, end - start + 1));
+}
+
+}  // namespace
 
 UString TrimLeadingBlanks(UStringView text) {
   size_t start = text.find_first_not_of(u' ');
@@ -26,12 +37,6 @@ UStringView TrimBlanksView(UStringView text) {
   return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
-UString TrimChar(UStringView text, char16_t ch) {
-  size_t start = text.find_first_not_of(ch);
-  if (start == UStringView::npos) return UString();
-  size_t end = text.find_last_not_of(ch);
-  return UString(text.substr(start, end - start + 1));
-}
 
 bool StartsWith(UStringView text, UStringView prefix) {
   return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;

@@ -23,8 +23,6 @@ inline std::string_view TrimBlanksView(std::string_view text) {
   while (last > first && text[last - 1] == ' ') --last;
   return text.substr(first, last - first);
 }
-// Removes every leading and trailing occurrence of `ch`.
-UString TrimChar(UStringView text, char16_t ch);
 
 bool StartsWith(UStringView text, UStringView prefix);
 bool EndsWith(UStringView text, UStringView suffix);

@@ -6,7 +6,7 @@
 
 #include "asm_stage/assembly_text_pass.h"
 #include "generators/source_generator.h"
-#include "platform/line_splitter.h"
+#include "text/line_splitter.h"
 #include "source_stage/macro_removal.h"
 #include "source_stage/procedure_removal.h"
 #include "source_stage/source_encoding.h"
@@ -21,7 +21,7 @@ constexpr size_t kMB = 1000 * 1000;
 volatile size_t g_sink = 0;
 
 std::function<std::string()> Source(size_t bytes) {
-  return [bytes] { return generators::GeneratePreprocessedSource(bytes, 1); };
+  return [bytes] { return generators::GeneratePreprocessedSource(bytes, kSourceSeed); };
 }
 
 // The corpus assembly of a large program, repeated to about `bytes`.
@@ -56,7 +56,7 @@ std::function<void()> SourceEncoding(const std::string& text) {
 // Compiler output arriving in pipe-sized reads.
 std::function<void()> LineSplitting(const std::string& text) {
   return [&text] {
-    platform::LineSplitter splitter;
+    LineSplitter splitter;
     size_t at = 0;
     std::string line;
     while (splitter.NextLine(line, [&](char* chunk, size_t size) {
@@ -92,7 +92,7 @@ std::function<void()> NonAsciiAssemblyTextPass(const std::string& file) {
 
 bool WriteGeneratedSource(const std::string& file, size_t bytes) {
   std::ofstream out(file, std::ios::binary);
-  out << generators::GeneratePreprocessedSource(bytes, 1);
+  out << generators::GeneratePreprocessedSource(bytes, kSourceSeed);
   return static_cast<bool>(out);
 }
 

@@ -3,11 +3,15 @@
 // memchr line pass over the same text is the yardstick.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace sparlin::bench {
+
+// The seed of the generated sources: one that gives many macro blocks.
+constexpr uint64_t kSourceSeed = 4;
 
 struct BenchCase {
   std::string name;

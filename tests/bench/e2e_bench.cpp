@@ -320,7 +320,7 @@ int RunEndToEnd(const std::string& cli, int runs, const std::string& filter) {
     text.insert(middle, "; Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln\r\n");
     WriteFile(stage / "other.asm", text);
   }
-  WriteFile(stage / "source10.pb", generators::GeneratePreprocessedSource(10 * kMB, 1));
+  WriteFile(stage / "source10.pb", generators::GeneratePreprocessedSource(10 * kMB, kSourceSeed));
   WriteFile(stage / "small.pb", "OpenConsole()\r\n");
   WriteFile(stage / "line.txt", std::string(50 * kMB, 'x') + "\n");
 

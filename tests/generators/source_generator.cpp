@@ -102,16 +102,18 @@ void Procedure(Writer& w, const std::string& name, const std::vector<std::string
 }
 
 void MacroBlock(Writer& w, const std::vector<std::string>& names) {
-  static const char* const kForms[] = {"Macro ", "Macro ", "Macro ", "  Macro ", "\tMacro ", "Macro\t", "Macro  "};
+  static const char* const kForms[] = {"Macro ", "Macro ", "Macro ", "  Macro ", "\tMacro ", "Macro\t", "Macro  ", "Macro "};
   std::string name = "M" + MakeName(w);
-  if (w.Chance(10)) {
-    w.Line("Macro " + name + "(x) : ((x) * 2) : EndMacro");  // stays open
-    return;
+  switch (w.Below(12)) {
+    case 0: w.Line("Macro " + name + "(x) : ((x) * 2) : EndMacro"); return;  // stays open
+    case 1: w.Line("EndMacro"); return;  // an end line with no block before it
+    case 2: w.Line("Macro " + name); break;  // no parameters
+    default: w.Line(std::string(w.Pick(kForms)) + name + (w.Chance(20) ? " (x)" : "(x)")); break;
   }
-  w.Line(std::string(w.Pick(kForms)) + name + (w.Chance(20) ? " (x)" : "(x)"));
-  size_t body = 1 + w.Below(6);
+  size_t body = w.Below(6);
   for (size_t i = 0; i < body; ++i) w.Line("  " + w.Reference(w.Pick(names)) + " * (x)");
-  w.Line(w.Chance(10) ? "  EndMacro" : "EndMacro");
+  if (w.Chance(5)) return;  // a block without its end line
+  w.Line(w.Chance(10) ? "  EndMacro" : w.Chance(5) ? "EndMacro\t; done" : "EndMacro");
 }
 
 }  // namespace
@@ -119,7 +121,13 @@ void MacroBlock(Writer& w, const std::vector<std::string>& names) {
 std::string GeneratePreprocessedSource(size_t bytes, uint64_t seed) {
   Writer w(seed);
   size_t procedures = std::max<size_t>(4, bytes / 2000);
-  size_t macros = std::max<size_t>(1, bytes / 50000);
+  // No macro, one, or many (up to about one block in ten), whatever the size.
+  size_t macros = 0;
+  switch (w.Below(4)) {
+    case 0: break;
+    case 1: macros = 1; break;
+    default: macros = 2 + w.Below(std::max<size_t>(2, procedures / 10)); break;
+  }
   std::vector<std::string> names;
   for (size_t i = 0; i < procedures; ++i) names.push_back(MakeName(w));
   // Only some names are referenced from the code; the others stay uncalled
@@ -144,6 +152,8 @@ std::string GeneratePreprocessedSource(size_t bytes, uint64_t seed) {
       Procedure(w, names[std::min(block - next_macro, names.size() - 1)], called);
     }
   }
+  // A macro block at the very end of the text, now and then.
+  if (w.Chance(25)) MacroBlock(w, called);
   // The last block ends the text, with or without line breaks after it.
   std::string& text = w.text();
   switch (w.Below(4)) {

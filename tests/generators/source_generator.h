@@ -1,6 +1,7 @@
 // Seeded preprocessed PureBasic source for the differential tests and the
-// benchmark: about 500 procedures and 20 macro blocks per MB, with every
-// definition form the source passes tell apart and references of every kind.
+// benchmark: about 500 procedures per MB and no, one or many macro blocks,
+// with every definition form the source passes tell apart, blocks without
+// their end line, stray end lines, and references of every kind.
 #pragma once
 
 #include <cstdint>

@@ -59,7 +59,11 @@ int64_t LiteralReferenceCount(UStringView lower_text, UStringView name) {
 }
 
 void LiteralCutBlock(UString& text, size_t start, size_t end) {
-  UString after = TrimChar(TrimChar(UStringView(text).substr(end), u'\r'), u'\n');
+  UString after = text.substr(end);
+  for (char16_t ch : {u'\r', u'\n'}) {
+    while (!after.empty() && after.front() == ch) after.erase(0, 1);
+    while (!after.empty() && after.back() == ch) after.pop_back();
+  }
   text = text.substr(0, start) + after;
 }
 
