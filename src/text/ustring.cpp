@@ -5,6 +5,40 @@
 namespace sparlin {
 namespace {
 
+// Appends characters to a string through a small buffer: the string is made
+// at its size once (reserve) and written once, never zero-filled only to be
+// overwritten.
+template <typename Char>
+class ChunkWriter {
+ public:
+  explicit ChunkWriter(std::basic_string<Char>& out) : out_(out) {}
+  ChunkWriter(const ChunkWriter&) = delete;
+  ChunkWriter& operator=(const ChunkWriter&) = delete;
+  ~ChunkWriter() { Flush(); }
+
+  void Put(Char c) {
+    buffer_[size_++] = c;
+    if (size_ == kSize) Flush();
+  }
+  // Room for `count` (at most 8) characters, written by the caller.
+  Char* Room(size_t count) {
+    if (size_ + count >= kSize) Flush();  // keeps a free place for Put
+    Char* room = buffer_ + size_;
+    size_ += count;
+    return room;
+  }
+  void Flush() {
+    out_.append(buffer_, size_);
+    size_ = 0;
+  }
+
+ private:
+  static constexpr size_t kSize = 512;
+  std::basic_string<Char>& out_;
+  Char buffer_[kSize];
+  size_t size_ = 0;
+};
+
 void AppendCodePoint(UString& out, uint32_t cp) {
   if (cp < 0x10000) {
     out.push_back(static_cast<char16_t>(cp));
@@ -33,9 +67,9 @@ void ForEachCodePoint(UStringView text, Fn fn) {
 }  // namespace
 
 UString DecodeUtf8(std::string_view bytes) {
-  // Never more code units than bytes: written in place, then cut to size.
-  UString out(bytes.size(), u'\0');
-  char16_t* o = out.data();
+  UString out;
+  out.reserve(bytes.size());  // never more code units than bytes
+  ChunkWriter<char16_t> o(out);
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   size_t n = bytes.size();
   size_t i = 0;
@@ -43,14 +77,14 @@ UString DecodeUtf8(std::string_view bytes) {
     // Runs of ASCII, the bulk of source and assembly text, eight bytes at a time.
     uint64_t eight;
     if (i + 8 <= n && (std::memcpy(&eight, p + i, 8), (eight & 0x8080808080808080ull) == 0)) {
-      for (int k = 0; k < 8; ++k) o[k] = p[i + k];
-      o += 8;
+      char16_t* room = o.Room(8);
+      for (int k = 0; k < 8; ++k) room[k] = p[i + k];
       i += 8;
       continue;
     }
     unsigned char b = p[i];
     if (b < 0x80) {
-      *o++ = b;
+      o.Put(b);
       ++i;
       continue;
     }
@@ -72,19 +106,19 @@ UString DecodeUtf8(std::string_view bytes) {
     // Overlong forms, surrogates and values past U+10FFFF are not valid UTF-8.
     if (ok && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000))) ok = false;
     if (!ok) {
-      *o++ = static_cast<char16_t>(0xDC00 + b);
+      o.Put(static_cast<char16_t>(0xDC00 + b));
       ++i;
     } else if (cp < 0x10000) {
-      *o++ = static_cast<char16_t>(cp);
+      o.Put(static_cast<char16_t>(cp));
       i += len;
     } else {
       cp -= 0x10000;
-      *o++ = static_cast<char16_t>(0xD800 + (cp >> 10));
-      *o++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      o.Put(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      o.Put(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
       i += len;
     }
   }
-  out.resize(static_cast<size_t>(o - out.data()));
+  o.Flush();
   return out;
 }
 
@@ -118,19 +152,18 @@ size_t Utf8Size(UStringView text) {
 
 // Appends the text in UTF-8: a lone surrogate U+DC80..U+DCFF is the byte it
 // stands for, any other lone surrogate becomes U+FFFD. The exact size is
-// counted first, so the bytes are written in place.
+// counted first, so the bytes are written once into room made once.
 void AppendUtf8Text(std::string& out, UStringView text) {
-  size_t start = out.size();
-  out.resize(start + Utf8Size(text));
-  char* o = out.data() + start;
-  auto put = [&o](uint32_t byte) { *o++ = static_cast<char>(byte); };
+  out.reserve(out.size() + Utf8Size(text));
+  ChunkWriter<char> o(out);
+  auto put = [&o](uint32_t byte) { o.Put(static_cast<char>(byte)); };
   size_t i = 0;
   while (i < text.size()) {
     // Runs of ASCII, the bulk of source and assembly text, four units at a time.
     uint64_t four;
     if (i + 4 <= text.size() && (std::memcpy(&four, text.data() + i, 8), (four & 0xFF80FF80FF80FF80ull) == 0)) {
-      for (int k = 0; k < 4; ++k) o[k] = static_cast<char>(text[i + k]);
-      o += 4;
+      char* room = o.Room(4);
+      for (int k = 0; k < 4; ++k) room[k] = static_cast<char>(text[i + k]);
       i += 4;
       continue;
     }
@@ -221,19 +254,25 @@ void AppendEncodedText(std::string& out, UStringView text, TextEncoding encoding
   size_t at = out.size();
   switch (encoding) {
     case TextEncoding::kUtf16LE:
-      out.resize(at + text.size() * 2);
-      for (size_t i = 0; i < text.size(); ++i) {
-        out[at + 2 * i] = static_cast<char>(text[i] & 0xFF);
-        out[at + 2 * i + 1] = static_cast<char>(text[i] >> 8);
+    case TextEncoding::kUtf16BE: {
+      out.reserve(at + text.size() * 2);
+      ChunkWriter<char> o(out);
+      const int low = encoding == TextEncoding::kUtf16LE ? 0 : 1;
+      size_t i = 0;
+      for (; i + 4 <= text.size(); i += 4) {
+        char* room = o.Room(8);
+        for (int k = 0; k < 4; ++k) {
+          room[2 * k + low] = static_cast<char>(text[i + k] & 0xFF);
+          room[2 * k + 1 - low] = static_cast<char>(text[i + k] >> 8);
+        }
+      }
+      for (; i < text.size(); ++i) {
+        char* room = o.Room(2);
+        room[low] = static_cast<char>(text[i] & 0xFF);
+        room[1 - low] = static_cast<char>(text[i] >> 8);
       }
       return;
-    case TextEncoding::kUtf16BE:
-      out.resize(at + text.size() * 2);
-      for (size_t i = 0; i < text.size(); ++i) {
-        out[at + 2 * i] = static_cast<char>(text[i] >> 8);
-        out[at + 2 * i + 1] = static_cast<char>(text[i] & 0xFF);
-      }
-      return;
+    }
     case TextEncoding::kUtf32BE:
       out.reserve(at + text.size() * 4);
       ForEachCodePoint(text, [&](uint32_t cp) {
