@@ -57,6 +57,20 @@ std::string EncodePreprocessedBytes(std::string_view text, Utf8Form form, TextEn
   return bytes;
 }
 
+std::string EncodePreprocessedBytes(std::string&& text, Utf8Form form, TextEncoding format,
+                                    std::string_view trailing) {
+  if (form != Utf8Form::kFile || !IsUtf8Kind(format)) {
+    return EncodePreprocessedBytes(std::string_view(text), form, format, trailing);
+  }
+  // A working text has room behind it: the mark moves the text within its
+  // buffer instead of into a new one.
+  std::string bytes = std::move(text);
+  bytes.insert(0, BomBytes(format));
+  bytes.append("\r\n");
+  bytes.append(trailing);
+  return bytes;
+}
+
 void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int progress, const RemovalPass& pass) {
   const UString& path = ctx.state.globals.OptimizedSourcePath;
   const TextEncoding format = ctx.state.source.SourceFormat;
@@ -87,7 +101,7 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
   }
   ctx.log.Append(result.log_item);
   ctx.host.SetProgress(progress);
-  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessedBytes(result.text, form, format, trailing))) {
+  if (!ctx.files.SafeReplaceFile(path, EncodePreprocessedBytes(std::move(result.text), form, format, trailing))) {
     ctx.host.ShowMessage(error_title, WritingFailedText(path), MessageIcon::kError);
   }
 }

@@ -30,6 +30,9 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format, std::strin
 // bytes go out as they are.
 std::string EncodePreprocessedBytes(std::string_view text, Utf8Form form, TextEncoding format,
                                     std::string_view trailing = {});
+// The same, made in `text`'s own buffer where the bytes stay as they are.
+std::string EncodePreprocessedBytes(std::string&& text, Utf8Form form, TextEncoding format,
+                                    std::string_view trailing = {});
 
 // What a removal pass makes of the file's text; `ok` is false when its
 // working text could not be held in memory.
