@@ -45,6 +45,14 @@ std::string EncodePreprocessed(UStringView text, TextEncoding format, std::strin
 
 std::string EncodePreprocessedBytes(std::string_view text, Utf8Form form, TextEncoding format,
                                     std::string_view trailing) {
+  if (format == TextEncoding::kUtf16LE || format == TextEncoding::kUtf16BE) {
+    std::string bytes = BomBytes(format);
+    const bool big_endian = format == TextEncoding::kUtf16BE;
+    AppendBytesAsUtf16(bytes, text, form, big_endian);
+    AppendBytesAsUtf16(bytes, "\r\n", form, big_endian);
+    bytes.append(trailing);
+    return bytes;
+  }
   if (form != Utf8Form::kFile || !IsUtf8Kind(format)) {
     return EncodePreprocessed(DecodeUtf8As(text, form), format, trailing);
   }
@@ -87,7 +95,15 @@ void RewritePreprocessedFile(BuildContext& ctx, const UString& error_title, int 
   if (IsUtf8Kind(encoding)) {
     // Read as DecodePreprocessed reads it, on its bytes.
     result = pass(SourceText(std::string_view(bytes).substr(bom.length)), [&bytes] { std::string().swap(bytes); });
+  } else if (encoding == TextEncoding::kUtf16LE || encoding == TextEncoding::kUtf16BE) {
+    form = Utf8Form::kWithSurrogates;
+    auto text = std::make_unique<std::string>(
+        Utf16FileAsBytes(std::string_view(bytes).substr(bom.length), encoding == TextEncoding::kUtf16BE));
+    std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)
+    result = pass(SourceText(*text, form), [&text] { text.reset(); });
   } else {
+    // UTF-32: its code points become the units of a UTF-16 text first, where
+    // two surrogates in a row make one pair.
     form = Utf8Form::kWithSurrogates;
     UString decoded = DecodePreprocessed(bytes, format);
     std::string().swap(bytes);  // frees the bytes (assigning an empty string would keep them)

@@ -92,14 +92,19 @@ UString DecodeUtf8As(std::string_view bytes, Utf8Form form) {
   return text;
 }
 
-std::string Utf16AsBytes(UStringView text) {
+namespace {
+
+// Writes UTF-16 code units, read one at a time by `unit(i)` for i below
+// `count`, as bytes in the `kWithSurrogates` form.
+template <typename Unit>
+std::string UnitsAsBytes(size_t count, Unit unit) {
   std::string bytes;
-  bytes.reserve(3 * text.size());
+  bytes.reserve(3 * count);
   auto put = [&bytes](uint32_t b) { bytes.push_back(static_cast<char>(b)); };
-  for (size_t i = 0; i < text.size(); ++i) {
-    uint32_t c = text[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+  for (size_t i = 0; i < count; ++i) {
+    uint32_t c = unit(i);
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < count && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00u);
       ++i;
     }
     if (c < 0x80) {
@@ -119,6 +124,41 @@ std::string Utf16AsBytes(UStringView text) {
     }
   }
   return bytes;
+}
+
+}  // namespace
+
+std::string Utf16AsBytes(UStringView text) {
+  return UnitsAsBytes(text.size(), [text](size_t i) { return static_cast<uint32_t>(text[i]); });
+}
+
+std::string Utf16FileAsBytes(std::string_view bytes, bool big_endian) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t high = big_endian ? 0 : 1;
+  return UnitsAsBytes(bytes.size() / 2, [p, high](size_t i) {
+    return static_cast<uint32_t>(p[2 * i + high] << 8 | p[2 * i + 1 - high]);
+  });
+}
+
+void AppendBytesAsUtf16(std::string& out, std::string_view bytes, Utf8Form form, bool big_endian) {
+  out.reserve(out.size() + 2 * bytes.size());
+  auto put = [&out, big_endian](char16_t unit) {
+    const char high = static_cast<char>(unit >> 8);
+    const char low = static_cast<char>(unit & 0xFF);
+    out.push_back(big_endian ? high : low);
+    out.push_back(big_endian ? low : high);
+  };
+  for (size_t i = 0; i < bytes.size();) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte < 0x80) {
+      put(byte);
+      ++i;
+      continue;
+    }
+    Utf8Piece piece = Utf8PieceAt(bytes, i, form);
+    for (int k = 0; k < piece.units; ++k) put(piece.unit[k]);
+    i += piece.bytes;
+  }
 }
 
 }  // namespace sparlin

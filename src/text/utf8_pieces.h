@@ -39,5 +39,11 @@ size_t Utf16UnitCount(std::string_view bytes, Utf8Form form);
 UString DecodeUtf8As(std::string_view bytes, Utf8Form form);
 // A UTF-16 text in the `kWithSurrogates` form; DecodeUtf8As gives it back.
 std::string Utf16AsBytes(UStringView text);
+// The same straight from a UTF-16 file's bytes (after its mark; `big_endian`
+// for FE FF): Utf16AsBytes(DecodeText(bytes, ...)) without the text between.
+std::string Utf16FileAsBytes(std::string_view bytes, bool big_endian);
+// Appends bytes in `form` to `out` as UTF-16 (little- or big-endian):
+// EncodeText(DecodeUtf8As(bytes, form), ...) without the text between.
+void AppendBytesAsUtf16(std::string& out, std::string_view bytes, Utf8Form form, bool big_endian);
 
 }  // namespace sparlin

@@ -20,6 +20,15 @@ SPARLIN_FUZZ_TARGET(source_encoding) {
   const std::string held = Utf16AsBytes(utf16);
   SPARLIN_FUZZ_CHECK(DecodeUtf8As(held, Utf8Form::kWithSurrogates) == utf16);
   SPARLIN_FUZZ_CHECK(Utf16UnitCount(held, Utf8Form::kWithSurrogates) == utf16.size());
+  // The direct conversions give what the way through the text gives.
+  SPARLIN_FUZZ_CHECK(Utf16FileAsBytes(bytes, false) == held);
+  SPARLIN_FUZZ_CHECK(Utf16FileAsBytes(bytes, true) == Utf16AsBytes(DecodeText(bytes, TextEncoding::kUtf16BE)));
+  std::string as_utf16;
+  AppendBytesAsUtf16(as_utf16, held, Utf8Form::kWithSurrogates, false);
+  SPARLIN_FUZZ_CHECK(as_utf16 == EncodeText(utf16, TextEncoding::kUtf16LE));
+  as_utf16.clear();
+  AppendBytesAsUtf16(as_utf16, bytes, Utf8Form::kFile, true);
+  SPARLIN_FUZZ_CHECK(as_utf16 == EncodeText(text, TextEncoding::kUtf16BE));
 
   // The converted file holds the compiler's text and one "\r\n" more, in the
   // encoding of its mark.
