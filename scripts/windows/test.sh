@@ -20,7 +20,8 @@ if [[ ${1:-} != --in-display ]]; then
     || { tail -n 40 "$build/build-output.log"; echo "wine: 0 passed, 1 failed"; exit 1; }
   # The rest runs in a virtual X display, Wine server included: a window
   # program needs the display that Wine's desktop process was started with.
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --in-display
+  # Large enough for the main window at 192 DPI.
+  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --in-display
 fi
 
 # Unit tests that cannot run on Windows:

@@ -4,7 +4,9 @@
 // rectangle to "<name>.ready" in the handshake folder and waits for
 // "<name>.done" from the script that takes the picture.
 //
-//   screenshot_driver.exe HANDSHAKE_FOLDER PROJECT_FOLDER SOURCE_FILE
+//   screenshot_driver.exe HANDSHAKE_FOLDER PROJECT_FOLDER SOURCE_FILE [NAME_SUFFIX]
+//
+// The suffix is added to the names of the states ("main-window-144dpi").
 #include <windows.h>
 
 #include <filesystem>
@@ -35,8 +37,9 @@ bool Handshake(const std::wstring& folder, const std::wstring& name, HWND window
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 4) return 2;
+  if (argc != 4 && argc != 5) return 2;
   std::wstring handshake = argv[1], project = argv[2], source = argv[3];
+  std::wstring suffix = argc == 5 ? argv[4] : L"";
   std::wstring output = source.substr(0, source.rfind(L'.')) + L".exe";
   SparlinProcess app(project, L"\"" + source + L"\"",
                      {{L"PB_TOOL_Compiler", StandinCompiler()}, {L"PB_TOOL_Executable", output}});
@@ -44,7 +47,7 @@ int wmain(int argc, wchar_t** argv) {
   Click(app.MainControl(1));
   if (!WaitFor([&] { return Text(app.LogView()).find(L"\tTime: ") != std::wstring::npos; }, 60000)) return 1;
   Sleep(500);
-  if (!Handshake(handshake, L"main-window", app.main())) return 1;
+  if (!Handshake(handshake, L"main-window" + suffix, app.main())) return 1;
   // The Settings button is disabled after a build: a second launch shows
   // the Settings window before any build.
   app.CloseAndWait();
@@ -53,7 +56,7 @@ int wmain(int argc, wchar_t** argv) {
   if (!fresh.started()) return 1;
   Click(fresh.MainControl(7));
   Sleep(500);
-  if (!Handshake(handshake, L"settings-window", fresh.settings())) return 1;
+  if (!Handshake(handshake, L"settings-window" + suffix, fresh.settings())) return 1;
   Click(fresh.SettingsControl(37));
   return fresh.CloseAndWait() == 0 ? 0 : 1;
 }

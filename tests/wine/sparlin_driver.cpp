@@ -160,4 +160,45 @@ void SetInnerSize(HWND window, int width, int height) {
   SetWindowPos(window, nullptr, 0, 0, width + extra_w, height + extra_h, SWP_NOMOVE | SWP_NOZORDER);
 }
 
+HWND DialogButton(HWND dialog, int id) {
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t cls[16] = {};
+    GetClassNameW(c, cls, 16);
+    if (GetDlgCtrlID(c) == id && _wcsicmp(cls, L"Button") == 0) return c;
+  }
+  return nullptr;
+}
+
+HWND OpenSaveLogDialog(const SparlinProcess& app) {
+  PostClick(app.MainControl(9));
+  HWND dialog = nullptr;
+  WaitFor([&] { return (dialog = app.FindOwnWindow(L"Save Log File...")) != nullptr; });
+  return dialog;
+}
+
+HWND FileNameField(HWND dialog) {
+  HWND field = nullptr;
+  WaitFor([&] {
+    field = SparlinProcess::Control(dialog, 0x47C);  // the file name box
+    if (field) {
+      if (HWND edit = FindWindowExW(field, nullptr, L"Edit", nullptr)) field = edit;
+    }
+    if (!field) field = SparlinProcess::Control(dialog, 0x480);
+    return field != nullptr;
+  });
+  return field;
+}
+
+void ChooseFile(HWND dialog, const std::wstring& path) {
+  SendMessageW(FileNameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PostClick(DialogButton(dialog, IDOK));
+}
+
+bool DeclineToOpenTheLog(const SparlinProcess& app) {
+  HWND question = nullptr;
+  if (!WaitFor([&] { return (question = app.FindOwnWindow(L"Open Log File...")) != nullptr; })) return false;
+  PostClick(DialogButton(question, IDNO));
+  return WaitFor([&] { return app.FindOwnWindow(L"Open Log File...") == nullptr; });
+}
+
 }  // namespace sparlin::wine_tests

@@ -32,6 +32,7 @@ class SparlinProcess {
 
   bool started() const { return main_ != nullptr && settings_ != nullptr; }
   HWND main() const { return main_; }
+  HANDLE process() const { return process_.hProcess; }
   HWND settings() const { return settings_; }
 
   // A control of a window (searched among all its descendants) by number.
@@ -62,5 +63,18 @@ void Click(HWND button);        // BM_CLICK, returns when the command returned
 void PostClick(HWND button);    // for buttons that open a modal dialog
 // Sets an outer window size that gives the inner size W x H.
 void SetInnerSize(HWND window, int width, int height);
+
+// A push button of a dialog itself (the file dialog's toolbar shares IDOK).
+HWND DialogButton(HWND dialog, int id);
+
+// Presses Save Log and waits for the file dialog; gives it, or null.
+HWND OpenSaveLogDialog(const SparlinProcess& app);
+// The file name field of the file dialog.
+HWND FileNameField(HWND dialog);
+// Types `path` into the open file dialog and presses its Save button.
+void ChooseFile(HWND dialog, const std::wstring& path);
+// Answers the "Open Log File..." question with No; false when it did not
+// come.
+bool DeclineToOpenTheLog(const SparlinProcess& app);
 
 }  // namespace sparlin::wine_tests

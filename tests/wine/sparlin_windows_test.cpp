@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <regex>
 #include <vector>
@@ -72,16 +73,6 @@ const std::vector<Expected> kSettingsLayout = {
     {36, L" Delete Created Files On Exit", {108, 357, 165, 21}},
     {37, L"Close", {289, 353, 85, 30}},
 };
-
-// A push button of a dialog itself (the file dialog's toolbar shares IDOK).
-HWND DialogButton(HWND dialog, int id) {
-  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t cls[16] = {};
-    GetClassNameW(c, cls, 16);
-    if (GetDlgCtrlID(c) == id && _wcsicmp(cls, L"Button") == 0) return c;
-  }
-  return nullptr;
-}
 
 bool Checked(HWND checkbox) { return SendMessageW(checkbox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -157,6 +148,9 @@ TEST(SparlinWindows, MainWindowLayoutOnStartResizeAndMaximise) {
   ExpectMainLayout(app, maximised.w, maximised.h);
   ShowWindow(app.main(), SW_RESTORE);
   ExpectMainLayout(app, 900, 600);
+  // No smaller than the whole bottom row with its margins.
+  SetInnerSize(app.main(), 300, 100);
+  ExpectMainLayout(app, 695, 150);
   EXPECT_EQ(app.CloseAndWait(), 0u);
 }
 
@@ -395,6 +389,31 @@ TEST(SparlinWindows, ShowingAWindowSnapsTheCursorToItsDefaultButtonOnlyWhenTheSy
   SetSnapToDefaultButton(old);
 }
 
+// A shown top-level window of the process with that caption, other than
+// `except`.
+HWND FindOtherWindow(const SparlinProcess& app, const std::wstring& caption, HWND except) {
+  struct Search {
+    DWORD pid;
+    const std::wstring& caption;
+    HWND except;
+    HWND found = nullptr;
+  } search{0, caption, except};
+  GetWindowThreadProcessId(app.main(), &search.pid);
+  EnumWindows(
+      [](HWND hwnd, LPARAM lparam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lparam);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == s->pid && hwnd != s->except && Text(hwnd) == s->caption && IsWindowVisible(hwnd)) {
+          s->found = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // The log of the view with the elapsed time made fixed.
 std::wstring WithoutTime(const std::wstring& log) {
   return std::regex_replace(log, std::wregex(L"Time: [0-9]+\\.[0-9]s"), L"Time: Ts");
@@ -459,26 +478,31 @@ TEST_F(SparlinBuild, FullBuildLogProgressButtonsSaveLogAndNormalRun) {
   EXPECT_TRUE(std::filesystem::exists(output));
   EXPECT_FALSE(std::filesystem::exists(folder + L"PureBasic.def"));
 
-  // Save Log: the dialog with its title and proposed name, then the question.
-  PostClick(app.MainControl(9));
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (dialog = app.FindOwnWindow(L"Save Log File...")) != nullptr; }));
-  HWND name_field = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    name_field = SparlinProcess::Control(dialog, 0x47C);  // the file name box
-    if (name_field && GetDlgCtrlID(name_field) == 0x47C) {
-      HWND edit = FindWindowExW(name_field, nullptr, L"Edit", nullptr);
-      if (edit) name_field = edit;
-    }
-    if (!name_field) name_field = SparlinProcess::Control(dialog, 0x480);
-    return name_field != nullptr;
-  }));
-  std::wstring proposed = Text(name_field);
-  EXPECT_TRUE(std::regex_match(proposed, std::wregex(L"(.*\\\\)?Sparl_[0-9]{6}_[0-9]{6}\\.txt"))) 
-      << Utf8(win32::FromWide(proposed));
+  // Save Log: the dialog with its title and proposed name. A file that is
+  // there already is replaced only when the user says so.
   std::wstring saved_path = folder + L"saved log.txt";
-  SendMessageW(name_field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(saved_path.c_str()));
-  PostClick(DialogButton(dialog, IDOK));
+  std::ofstream(std::filesystem::path(saved_path), std::ios::binary) << "keep me";
+  HWND dialog = OpenSaveLogDialog(app);
+  ASSERT_TRUE(dialog);
+  std::wstring proposed = Text(FileNameField(dialog));
+  EXPECT_TRUE(std::regex_match(proposed, std::wregex(L"(.*\\\\)?Sparl_[0-9]{6}_[0-9]{6}\\.txt")))
+      << Utf8(win32::FromWide(proposed));
+  for (int answer : {IDNO, IDYES}) {
+    if (answer == IDYES) {
+      ASSERT_TRUE(dialog = OpenSaveLogDialog(app));
+    }
+    ChooseFile(dialog, saved_path);
+    HWND prompt = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (prompt = FindOtherWindow(app, L"Save Log File...", dialog)) != nullptr; }))
+        << "no question before replacing the file";
+    PostClick(DialogButton(prompt, answer));
+    if (answer == IDNO) {
+      ASSERT_TRUE(WaitFor([&] { return FindOtherWindow(app, L"Save Log File...", dialog) == nullptr; }));
+      PostClick(DialogButton(dialog, IDCANCEL));
+      ASSERT_TRUE(WaitFor([&] { return app.FindOwnWindow(L"Save Log File...") == nullptr; }));
+      EXPECT_EQ(dir.Read(L"proj \u00E9\\saved log.txt"), "keep me");
+    }
+  }
   HWND question = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (question = app.FindOwnWindow(L"Open Log File...")) != nullptr; }));
   bool asks = false;
@@ -486,8 +510,7 @@ TEST_F(SparlinBuild, FullBuildLogProgressButtonsSaveLogAndNormalRun) {
     asks |= Text(c) == L"   Would you like to open the Log file?";
   }
   EXPECT_TRUE(asks);
-  PostClick(DialogButton(question, IDNO));
-  ASSERT_TRUE(WaitFor([&] { return app.FindOwnWindow(L"Open Log File...") == nullptr; }));
+  ASSERT_TRUE(DeclineToOpenTheLog(app));
   std::string file_bytes;
   platform::ReadWholeFile(win32::FromWide(saved_path), file_bytes);
   EXPECT_EQ(file_bytes, Utf8(win32::FromWide(log)) + "\r\n");
@@ -504,27 +527,7 @@ TEST_F(SparlinBuild, FullBuildLogProgressButtonsSaveLogAndNormalRun) {
 
 // Finds the message box of the process other than the main window with the
 // program's title.
-HWND FindMessageBox(const SparlinProcess& app) {
-  struct Search {
-    DWORD pid;
-    HWND main;
-    HWND found = nullptr;
-  } search{0, app.main()};
-  GetWindowThreadProcessId(app.main(), &search.pid);
-  EnumWindows(
-      [](HWND hwnd, LPARAM lparam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lparam);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == s->pid && hwnd != s->main && Text(hwnd) == kTitle && IsWindowVisible(hwnd)) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND FindMessageBox(const SparlinProcess& app) { return FindOtherWindow(app, kTitle, app.main()); }
 
 TEST_F(SparlinBuild, CrashOfTheOutputShowsTheCrashMessageOnce) {
   std::wstring source = CopyExample(L"runtime_names", L"RuntimeNames.pb");

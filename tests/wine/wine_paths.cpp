@@ -18,6 +18,7 @@ std::wstring SparlinExe() { return WindowsPath(SPARLIN_EXE); }
 std::wstring SparlinCliExe() { return WindowsPath(SPARLIN_CLI_EXE); }
 std::wstring CrashOutputExe() { return WindowsPath(CRASH_OUTPUT_EXE); }
 std::wstring ChildProbeExe() { return WindowsPath(CHILD_PROBE_EXE); }
+std::wstring ManyLinesExe() { return WindowsPath(MANY_LINES_EXE); }
 std::wstring StandinCompiler() { return WindowsPath(STANDIN_INSTALL "/Compilers/pbcompiler.exe"); }
 std::wstring ExamplesFolder() { return WindowsPath(EXAMPLES_DIR "/"); }
 

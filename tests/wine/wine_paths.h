@@ -14,6 +14,7 @@ std::wstring SparlinExe();
 std::wstring SparlinCliExe();
 std::wstring CrashOutputExe();
 std::wstring ChildProbeExe();
+std::wstring ManyLinesExe();
 std::wstring StandinCompiler();  // ...\standin-install\Compilers\pbcompiler.exe
 std::wstring ExamplesFolder();
 

@@ -7,13 +7,16 @@
 #include "app/app_host.h"
 #include "app/session.h"
 #include "app/settings_file.h"
+#include "app/win32/log_feed.h"
 #include "platform/win32/windows_api.h"
 
 namespace sparlin::win32 {
 
-// Sent (cross-thread) to the main window to append a chunk to the log view
-// on the main thread; lParam points to the chunk (a UString).
-constexpr UINT kLogAppendMessage = WM_APP + 2;
+// Posted to the main window when log text waits in the feed after none did:
+// wakes the event loop, which moves the pieces into the view.
+constexpr UINT kLogPendingMessage = WM_APP + 2;
+// Posted to the main window by the build's thread when the build is done.
+constexpr UINT kBuildEndedMessage = WM_APP + 3;
 
 // The AppHost of the windows. Worker threads call it; every call reaches the
 // controls through window messages, which the main thread dispatches.
@@ -42,6 +45,7 @@ struct App {
   HWND settings = nullptr;
   HWND log_view = nullptr;
   HBRUSH settings_brush = nullptr;
+  LogFeed log_feed;
   WindowHost host{*this};
   SettingsFile settings_file;
   std::unique_ptr<Session> session;

@@ -6,8 +6,10 @@
 
 #include "app/run_output.h"
 #include "app/win32/app.h"
+#include "app/win32/settings_window.h"
 #include "pipeline/build.h"
 #include "platform/platform.h"
+#include "platform/worker_thread.h"
 #include "text/paths.h"
 
 namespace sparlin::win32 {
@@ -31,7 +33,15 @@ void Compile() {
   EnableWindow(GetDlgItem(app.main, kControlCompile), FALSE);
   EnableWindow(GetDlgItem(app.main, kControlSettings), FALSE);
   RedrawWindow(app.main, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  StartBuildThread(app.session->context());
+  // The build's thread tells the main window when it is done, which then
+  // gives the focus to a button that can take it.
+  HWND main = app.main;
+  StartBuildThread(app.session->context(), [main](std::function<void()> build) {
+    return platform::StartDetachedThread([main, build = std::move(build)] {
+      build();
+      PostMessageW(main, kBuildEndedMessage, 0, 0);
+    });
+  });
 }
 
 void OpenWithShell(const UString& path) {
@@ -66,7 +76,7 @@ void SaveLog() {
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrTitle = L"Save Log File...";
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
   if (!GetSaveFileNameW(&dialog)) return;
   file.resize(wcslen(file.c_str()));
   if (file.empty()) return;
@@ -96,10 +106,7 @@ void RunCommand(int control) {
       break;
     case kControlOpenAsm: OpenWithShell(g.AsmPath); break;
     case kControlOpenPb: OpenWithShell(g.OptimizedSourcePath); break;
-    case kControlSettings:
-      EnableWindow(app.main, FALSE);
-      ShowWindow(app.settings, SW_SHOW);
-      break;
+    case kControlSettings: OpenSettingsWindow(); break;
     case kControlDonate: Donate(); break;
     case kControlSaveLog: SaveLog(); break;
   }

@@ -11,5 +11,7 @@ HWND CreateLogView(HWND main);
 // Main thread: adds the chunk at the end, clears the selection and keeps the
 // end in view.
 void AppendToLogView(const UString& chunk);
+// Font and tab stops of the view for `dpi`.
+void SetLogViewDpi(UINT dpi);
 
 }  // namespace sparlin::win32

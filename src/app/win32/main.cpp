@@ -6,6 +6,9 @@
 #include <shellapi.h>
 
 #include "app/win32/app.h"
+#include "app/win32/dpi.h"
+#include "app/win32/keyboard.h"
+#include "app/win32/log_view.h"
 #include "app/win32/main_window.h"
 #include "app/win32/settings_window.h"
 
@@ -26,9 +29,38 @@ void RepaintCompletely(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+void Dispatch(MSG& message) {
+  if (HandleDialogKey(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+// Dispatches window messages until the main window closes. While log text
+// waits in the feed, one piece of it goes into the view whenever no message
+// is waiting: the window answers between pieces, and the view redraws once
+// per piece.
+void RunEventLoop(LogFeed& feed) {
+  MSG message;
+  for (;;) {
+    if (!feed.Empty()) {
+      if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) return;
+        Dispatch(message);
+      } else {
+        UString piece;
+        if (feed.Pop(piece)) AppendToLogView(piece);
+      }
+      continue;
+    }
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) return;
+    Dispatch(message);
+  }
+}
+
 int Run() {
   App& app = TheApp();
   app.main_thread = GetCurrentThreadId();
+  DeclarePerMonitorDpiAwareness();
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
                                                      ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES};
@@ -53,14 +85,12 @@ int Run() {
   SendMessageW(main, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
   RepaintCompletely(main);
   RepaintCompletely(settings);
+  HWND compile = GetDlgItem(main, kControlCompile);
+  SetFocusOnActivation(main, compile);
   ShowWindow(main, SW_SHOW);
-  SetFocus(GetDlgItem(main, kControlCompile));
+  SetFocus(compile);
 
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  RunEventLoop(app.log_feed);
 
   // Exit steps: the windows still exist, so the checkbox can be read.
   app.session->RunExitSteps(ReadOptionControl(Option::DelOnExit) != 0);

@@ -7,7 +7,10 @@
 #include "app/win32/app.h"
 #include "app/win32/commands.h"
 #include "app/win32/donate_picture.h"
+#include "app/win32/dpi.h"
+#include "app/win32/keyboard.h"
 #include "app/win32/log_view.h"
+#include "app/win32/resource_ids.h"
 #include "app/win32/window_common.h"
 
 namespace sparlin::win32 {
@@ -16,6 +19,10 @@ namespace {
 constexpr wchar_t kMainClass[] = L"SparlinMainWindow";
 constexpr int kInnerWidth = 695;
 constexpr int kInnerHeight = 445;
+// The smallest inner size: the bottom row whole, with the same margin on the
+// left as on the right, and a few lines of the log.
+constexpr int kMinInnerWidth = 695;
+constexpr int kMinInnerHeight = 150;
 constexpr UINT_PTR kSubclassId = 1;
 
 struct BottomButton {
@@ -80,7 +87,24 @@ LRESULT CALLBACK MainEventProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
         return 0;
       }
       break;
-    case kLogAppendMessage: AppendToLogView(*reinterpret_cast<const UString*>(lparam)); return 0;
+    case kLogPendingMessage: return 0;  // only wakes the event loop, which shows the pieces
+    case kBuildEndedMessage: FocusAfterBuild(hwnd); return 0;
+    case DM_GETDEFID: return MAKELRESULT(DefaultButtonFor(hwnd, kControlCompile), DC_HASDEFID);
+    case WM_ACTIVATE: KeepFocusAcrossActivation(hwnd, wparam); return 0;
+    case WM_GETMINMAXINFO: {
+      UINT dpi = WindowDpi(hwnd);
+      SIZE least = OuterSizeFor(Scale(kMinInnerWidth, dpi), Scale(kMinInnerHeight, dpi),
+                                static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), dpi);
+      auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+      info->ptMinTrackSize = POINT{least.cx, least.cy};
+      return 0;
+    }
+    case WM_DPICHANGED:
+      SetDialogFontOfChildren(hwnd, HIWORD(wparam));
+      SetLogViewDpi(HIWORD(wparam));
+      SetProgramIcon(hwnd, HIWORD(wparam));
+      MoveToSuggestedRect(hwnd, lparam);  // its WM_SIZE places the controls
+      return 0;
     case WM_CLOSE: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
@@ -89,21 +113,22 @@ LRESULT CALLBACK MainEventProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
 }  // namespace
 
 void ApplyMainLayout(HWND main, int width, int height) {
+  // Offsets and sizes are those of 96 DPI, scaled; W and H are the window's
+  // own pixels.
+  UINT dpi = WindowDpi(main);
+  auto s = [dpi](int value) { return Scale(value, dpi); };
+  constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
   HWND container = GetDlgItem(main, kControlContainer);
-  HWND view = GetDlgItem(container, kControlLogView);
-  HWND progress = GetDlgItem(main, kControlProgress);
   for (const BottomButton& b : kButtons) {
-    SetWindowPos(GetDlgItem(main, b.control), nullptr, width - b.right_offset, height - 35, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(GetDlgItem(main, b.control), nullptr, width - s(b.right_offset), height - s(35), s(b.width),
+                 s(kButtonHeight), kFlags);
   }
-  SetWindowPos(container, nullptr, 0, 0, width - 10, height - 46, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(view, nullptr, 0, 0, width - 7, height - 43, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The progress line keeps its x and height.
-  RECT bar;
-  GetWindowRect(progress, &bar);
-  MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&bar), 2);
-  SetWindowPos(progress, nullptr, bar.left, height - 41, width - 10, bar.bottom - bar.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  // The container ends where the progress line begins; the log view reaches
+  // 3 pixels (at 96 DPI) past the container's lower and right edges.
+  int log_bottom = height - s(41);
+  SetWindowPos(container, nullptr, s(5), s(5), width - s(10), log_bottom - s(5), kFlags);
+  SetWindowPos(GetDlgItem(container, kControlLogView), nullptr, -s(2), -s(2), width - s(7), log_bottom - s(2), kFlags);
+  SetWindowPos(GetDlgItem(main, kControlProgress), nullptr, s(5), log_bottom, width - s(10), s(1), kFlags);
 }
 
 HWND CreateMainWindow() {
@@ -113,7 +138,7 @@ HWND CreateMainWindow() {
   wc.lpfnWndProc = MainEventProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(SPARLIN_RES_ICON));
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
   wc.lpszClassName = kMainClass;
   RegisterClassExW(&wc);
@@ -123,12 +148,14 @@ HWND CreateMainWindow() {
                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kInnerWidth, kInnerHeight, nullptr);
   app.main = main;
   SetWindowSubclass(main, MainWindowProc, kSubclassId, 0);
+  SetProgramIcon(main, WindowDpi(main));
 
   HWND progress = CreateControl(main, PROGRESS_CLASSW, u"", 0, 5, kInnerHeight - 41, kInnerWidth - 10, 1,
                                 kControlProgress);
   SendMessageW(progress, PBM_SETRANGE32, 0, 100);
   app.log_view = CreateLogView(main);
 
+  // Left to right, which is also the order of the Tab key.
   for (const BottomButton& b : kButtons) {
     DWORD style = WS_TABSTOP | (b.control == kControlCompile ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     if (!b.caption) style |= BS_BITMAP;

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "app/win32/app.h"
+#include "app/win32/dpi.h"
+#include "app/win32/keyboard.h"
 #include "app/win32/window_common.h"
 #include "core/build_paths.h"
 #include "text/text_ops.h"
@@ -31,32 +33,44 @@ constexpr Frame kFrames[] = {
     {32, u" ", 13, 276, 360, 64},
 };
 
-struct Checkbox {
+// The controls other than the frames, in the order of reading (top to
+// bottom, left to right), which is also the order of the Tab key.
+enum class Kind { kCheckbox, kLabel, kTextField, kNumberField, kButton };
+struct Item {
+  Kind kind;
   int control;
   const char16_t* caption;
   int x, y, w, h;
   const char16_t* tooltip;
 };
-constexpr Checkbox kCheckboxes[] = {
-    {16, u" Create .pb", 8, 10, 73, 21, u" Create a single .pb file without comments and empty lines "},
-    {19, u" Remove Resolved Macros", 29, 65, 165, 21, u" Remove resolved Macros from the .pb file "},
-    {20, u" Remove Uncalled Procedures", 199, 65, 165, 21, u" Remove uncalled Procedures from the .pb file "},
-    {22, u" Create .asm", 8, 115, 80, 21, u" Create an .asm file from the previously created .pb file "},
-    {23, u" Remove Comments", 29, 144, 165, 21, u" Remove all comments from the .asm file "},
-    {24, u" Remove Empty Lines", 199, 144, 165, 21, u" Remove empty lines from the .asm file "},
-    {25, u" Remove Absolute Paths", 29, 170, 165, 21,
+constexpr Item kItems[] = {
+    {Kind::kCheckbox, 16, u" Create .pb", 8, 10, 73, 21, u" Create a single .pb file without comments and empty lines "},
+    {Kind::kLabel, kControlSuffixLabel, u"Suffix:", 29, 39, 32, 21, u" Suffix for the source .pb file "},
+    {Kind::kTextField, kControlSuffixField, kDefaultSuffix, 63, 40, 107, 19, nullptr},
+    {Kind::kCheckbox, 19, u" Remove Resolved Macros", 29, 65, 165, 21, u" Remove resolved Macros from the .pb file "},
+    {Kind::kCheckbox, 20, u" Remove Uncalled Procedures", 199, 65, 165, 21,
+     u" Remove uncalled Procedures from the .pb file "},
+    {Kind::kCheckbox, 22, u" Create .asm", 8, 115, 80, 21,
+     u" Create an .asm file from the previously created .pb file "},
+    {Kind::kCheckbox, 23, u" Remove Comments", 29, 144, 165, 21, u" Remove all comments from the .asm file "},
+    {Kind::kCheckbox, 24, u" Remove Empty Lines", 199, 144, 165, 21, u" Remove empty lines from the .asm file "},
+    {Kind::kCheckbox, 25, u" Remove Absolute Paths", 29, 170, 165, 21,
      u" Convert absolute paths to relative paths (folder + subfolder only) "},
-    {26, u" Insert Empty Lines:", 199, 170, 113, 21, u" Insert n empty line(s) after each Instruction "},
-    {28, u" Remove Uncalled Libs/Funcs", 29, 196, 165, 21, u" Remove uncalled Libraries and Functions "},
-    {29, u" Insert 'NOP' Lines:", 199, 196, 113, 21, u" Insert n NOP(s) after each Instruction "},
-    {31, u" Remove ImagePlugins (Ext.)", 29, 222, 165, 21,
+    {Kind::kCheckbox, 26, u" Insert Empty Lines:", 199, 170, 113, 21, u" Insert n empty line(s) after each Instruction "},
+    {Kind::kNumberField, 27, u"1", 314, 171, 38, 20, nullptr},
+    {Kind::kCheckbox, 28, u" Remove Uncalled Libs/Funcs", 29, 196, 165, 21, u" Remove uncalled Libraries and Functions "},
+    {Kind::kCheckbox, 29, u" Insert 'NOP' Lines:", 199, 196, 113, 21, u" Insert n NOP(s) after each Instruction "},
+    {Kind::kNumberField, 30, u"1", 314, 197, 38, 20, nullptr},
+    {Kind::kCheckbox, 31, u" Remove ImagePlugins (Ext.)", 29, 222, 165, 21,
      u" Remove ImagePlugins if the string .jpg, .tga, .tif, ... is not included anywhere in the code "},
-    {33, u" Create Output", 8, 272, 90, 21, u" Compile the .asm file to an .exe or .dll "},
-    {34, u" Copy Required DLL Files", 29, 301, 165, 21, u" Copy required .dll files next to the output file "},
-    {35, u" Generate License.txt", 199, 301, 165, 21,
+    {Kind::kCheckbox, 33, u" Create Output", 8, 272, 90, 21, u" Compile the .asm file to an .exe or .dll "},
+    {Kind::kCheckbox, 34, u" Copy Required DLL Files", 29, 301, 165, 21,
+     u" Copy required .dll files next to the output file "},
+    {Kind::kCheckbox, 35, u" Generate License.txt", 199, 301, 165, 21,
      u" Generate a License.txt file from all included 3rd-party Libraries "},
-    {36, u" Delete Created Files On Exit", 108, 357, 165, 21,
+    {Kind::kCheckbox, 36, u" Delete Created Files On Exit", 108, 357, 165, 21,
      u" Delete created files (_Sparl.pb + .asm) when exiting the program "},
+    {Kind::kButton, kControlClose, u"Close", 289, 353, 85, 30, nullptr},
 };
 
 HWND Control(int control) { return GetDlgItem(TheApp().settings, control); }
@@ -71,21 +85,37 @@ Option GroupOption(int group) {
 
 // A number field: an edit of digits with up/down arrows inside its right
 // edge, so that the field keeps its own size.
-void CreateNumberField(HWND window, int control, int x, int y) {
-  HWND edit = CreateControl(window, L"EDIT", u"1", ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, x, y, 38, 20, control,
-                            WS_EX_CLIENTEDGE);
+void CreateNumberField(HWND window, const Item& item) {
+  HWND edit = CreateControl(window, L"EDIT", item.caption, ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, item.x, item.y,
+                            item.w, item.h, item.control, WS_EX_CLIENTEDGE);
   SendMessageW(edit, EM_LIMITTEXT, 2, 0);
-  RECT client;
-  GetClientRect(edit, &client);
-  int arrows = GetSystemMetrics(SM_CXVSCROLL) - 2;
   HWND updown = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
-                                WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                                client.right - arrows, 0, arrows, client.bottom, edit, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+                                WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0, 0,
+                                edit, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(updown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
   SendMessageW(updown, UDM_SETRANGE32, 1, 99);
   SendMessageW(updown, UDM_SETPOS32, 0, 1);
+}
+
+// The arrows of a number field: as wide as a scroll bar less 2 pixels at 96
+// DPI, both scaled, along the inner right edge; the text keeps clear of them.
+void PlaceNumberFieldArrows(HWND edit, UINT dpi) {
+  HWND updown = GetWindow(edit, GW_CHILD);
+  RECT client;
+  GetClientRect(edit, &client);
+  int arrows = SystemMetricAt(SM_CXVSCROLL, dpi) - Scale(2, dpi);
+  SetWindowPos(updown, nullptr, client.right - arrows, 0, arrows, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(edit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, arrows));
+}
+
+// Every control at its place and in its font for `dpi`.
+void PlaceSettingsControls(HWND window, UINT dpi) {
+  for (const Frame& f : kFrames) PlaceScaled(GetDlgItem(window, f.control), f.x, f.y, f.w, f.h, dpi);
+  for (const Item& item : kItems) PlaceScaled(GetDlgItem(window, item.control), item.x, item.y, item.w, item.h, dpi);
+  SetDialogFontOfChildren(window, dpi);
+  for (const Item& item : kItems) {
+    if (item.kind == Kind::kNumberField) PlaceNumberFieldArrows(GetDlgItem(window, item.control), dpi);
+  }
 }
 
 void SetNumberField(int control, int value) {
@@ -136,11 +166,19 @@ LRESULT CALLBACK SettingsWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPAR
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
+// The dialog manager's Esc: a command IDCANCEL without a control (no control
+// of this window has that number).
+bool IsEscape(WPARAM wparam, LPARAM lparam) { return LOWORD(wparam) == IDCANCEL && lparam == 0; }
+
 // The window's own procedure: the events of its controls and its close
 // request.
 LRESULT CALLBACK SettingsEventProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
+      if (IsEscape(wparam, lparam)) {
+        CloseSettingsWindow();
+        return 0;
+      }
       if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == kControlSuffixField) {
         DropCharactersNotAllowedInFileNames(reinterpret_cast<HWND>(lparam));
         return 0;
@@ -157,6 +195,13 @@ LRESULT CALLBACK SettingsEventProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
         }
       }
       break;
+    case DM_GETDEFID: return MAKELRESULT(DefaultButtonFor(hwnd, kControlClose), DC_HASDEFID);
+    case WM_ACTIVATE: KeepFocusAcrossActivation(hwnd, wparam); return 0;
+    case WM_DPICHANGED:
+      PlaceSettingsControls(hwnd, HIWORD(wparam));
+      SetProgramIcon(hwnd, HIWORD(wparam));
+      MoveToSuggestedRect(hwnd, lparam);
+      return 0;
     case WM_CLOSE: CloseSettingsWindow(); return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
@@ -217,12 +262,22 @@ OptionValues ReadOptionControls() {
 
 void CloseSettingsWindow() {
   App& app = TheApp();
+  // The main window is enabled before the Settings window goes, so that the
+  // system hands the activation (and the focus) back to it rather than to
+  // another program's window.
+  EnableWindow(app.main, TRUE);
   ShowWindow(app.settings, SW_HIDE);
   OptionValues values = ReadOptionControls();
   app.settings_file.Save(values);
   app.session->ApplySuffix(values.suffix);
-  EnableWindow(app.main, TRUE);
   SetForegroundWindow(app.main);
+}
+
+void OpenSettingsWindow() {
+  App& app = TheApp();
+  EnableWindow(app.main, FALSE);
+  SetFocusOnActivation(app.settings, nullptr);  // opens on the first control
+  ShowWindow(app.settings, SW_SHOW);
 }
 
 HWND CreateSettingsWindow(HWND main, const OptionValues& values) {
@@ -240,31 +295,45 @@ HWND CreateSettingsWindow(HWND main, const OptionValues& values) {
   HWND window = CreateCenteredWindow(kSettingsClass, u"Settings", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                                      kInnerWidth, kInnerHeight, main);
   app.settings = window;
+  SetProgramIcon(window, WindowDpi(window));
   for (const Frame& f : kFrames) {
     CreateControl(window, L"STATIC", f.caption, SS_ETCHEDFRAME | WS_CLIPSIBLINGS, f.x, f.y, f.w, f.h, f.control);
   }
-  for (const Checkbox& c : kCheckboxes) {
-    CreateControl(window, L"BUTTON", c.caption, BS_AUTOCHECKBOX | WS_TABSTOP, c.x, c.y, c.w, c.h, c.control);
+  for (const Item& item : kItems) {
+    switch (item.kind) {
+      case Kind::kCheckbox:
+        CreateControl(window, L"BUTTON", item.caption, BS_AUTOCHECKBOX | WS_TABSTOP, item.x, item.y, item.w, item.h,
+                      item.control);
+        break;
+      case Kind::kLabel:
+        CreateControl(window, L"STATIC", item.caption, SS_LEFT | SS_CENTERIMAGE | SS_NOTIFY, item.x, item.y, item.w,
+                      item.h, item.control);
+        break;
+      case Kind::kTextField:
+        CreateControl(window, L"EDIT", item.caption, ES_AUTOHSCROLL | WS_TABSTOP, item.x, item.y, item.w, item.h,
+                      item.control, WS_EX_CLIENTEDGE);
+        break;
+      case Kind::kNumberField: CreateNumberField(window, item); break;
+      case Kind::kButton:
+        CreateControl(window, L"BUTTON", item.caption, BS_PUSHBUTTON | WS_TABSTOP, item.x, item.y, item.w, item.h,
+                      item.control);
+        break;
+    }
   }
   // The frames go below the controls in them, and their lines behind the
   // group checkboxes that title them.
   for (const Frame& f : kFrames) {
     SetWindowPos(GetDlgItem(window, f.control), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  CreateControl(window, L"STATIC", u"Suffix:", SS_LEFT | SS_CENTERIMAGE | SS_NOTIFY, 29, 39, 32, 21,
-                kControlSuffixLabel);
-  CreateControl(window, L"EDIT", kDefaultSuffix, ES_AUTOHSCROLL | WS_TABSTOP, 63, 40, 107, 19, kControlSuffixField,
-                WS_EX_CLIENTEDGE);
-  CreateNumberField(window, 27, 314, 171);
-  CreateNumberField(window, 30, 314, 197);
-  CreateControl(window, L"BUTTON", u"Close", BS_PUSHBUTTON | WS_TABSTOP, 289, 353, 85, 30, kControlClose);
+  PlaceSettingsControls(window, WindowDpi(window));
 
   LoadOptionControls(values);
   EnableWindow(Control(kControlGenLic), FALSE);
 
   HWND tips = CreateTooltips(window);
-  for (const Checkbox& c : kCheckboxes) AddTooltip(tips, window, c.control, c.tooltip);
-  AddTooltip(tips, window, kControlSuffixLabel, u" Suffix for the source .pb file ");
+  for (const Item& item : kItems) {
+    if (item.tooltip) AddTooltip(tips, window, item.control, item.tooltip);
+  }
 
   SetWindowSubclass(window, SettingsWindowProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app));
   return window;

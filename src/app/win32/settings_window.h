@@ -20,6 +20,10 @@ int ReadOptionControl(Option option);
 // All controls, Suffix text as typed.
 OptionValues ReadOptionControls();
 
+// The Settings button: disables the main window and shows the Settings
+// window with the focus on its first control.
+void OpenSettingsWindow();
+
 // The Settings window's close request (close box or Close button): hide,
 // save, recompute the created file's name, enable the main window.
 void CloseSettingsWindow();

@@ -4,6 +4,12 @@
 
 #include <commctrl.h>
 
+#include <map>
+
+#include "app/win32/dpi.h"
+#include "app/win32/resource_ids.h"
+#include "core/build_host.h"
+
 namespace sparlin::win32 {
 
 POINT RectCenter(const RECT& rect) {
@@ -38,19 +44,59 @@ bool HandleSharedWindowMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
   return false;
 }
 
-HFONT DialogFont() {
-  // "MS Shell Dlg" 8 pt, the font the window layout was made for.
-  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
 HWND CreateControl(HWND parent, const wchar_t* class_name, const char16_t* caption, DWORD style, int x, int y,
                    int width, int height, int control, DWORD ex_style) {
+  UINT dpi = WindowDpi(parent);
   HWND hwnd = CreateWindowExW(ex_style, class_name, reinterpret_cast<const wchar_t*>(caption),
-                              WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(control)), GetModuleHandleW(nullptr),
-                              nullptr);
-  if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+                              WS_CHILD | WS_VISIBLE | style, Scale(x, dpi), Scale(y, dpi), Scale(width, dpi),
+                              Scale(height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control)),
+                              GetModuleHandleW(nullptr), nullptr);
+  if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontAt(dpi)), FALSE);
   return hwnd;
+}
+
+void PlaceScaled(HWND control, int x, int y, int width, int height, UINT dpi) {
+  SetWindowPos(control, nullptr, Scale(x, dpi), Scale(y, dpi), Scale(width, dpi), Scale(height, dpi),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetDialogFontOfChildren(HWND window, UINT dpi) {
+  struct Job {
+    HFONT font;
+    HWND log_view;
+  } job{DialogFontAt(dpi), GetDlgItem(GetDlgItem(window, kControlContainer), kControlLogView)};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM lparam) -> BOOL {
+        const auto* j = reinterpret_cast<const Job*>(lparam);
+        if (child != j->log_view) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(j->font), TRUE);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&job));
+}
+
+void MoveToSuggestedRect(HWND window, LPARAM suggested) {
+  const RECT& r = *reinterpret_cast<const RECT*>(suggested);
+  SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetProgramIcon(HWND window, UINT dpi) {
+  // One icon per pixel size, loaded once and kept for the program's life.
+  static std::map<int, HICON> icons;
+  auto icon_of_size = [](int size) {
+    HICON& icon = icons[size];
+    if (!icon) {
+      icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(SPARLIN_RES_ICON),
+                                           IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    }
+    return icon;
+  };
+  if (HICON big = icon_of_size(SystemMetricAt(SM_CXICON, dpi))) {
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  }
+  if (HICON small = icon_of_size(SystemMetricAt(SM_CXSMICON, dpi))) {
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  }
 }
 
 HWND CreateTooltips(HWND parent) {
@@ -73,16 +119,27 @@ void AddTooltip(HWND tooltips, HWND parent, int control, const char16_t* text) {
 
 HWND CreateCenteredWindow(const wchar_t* class_name, const char16_t* caption, DWORD style, int inner_width,
                           int inner_height, HWND owner) {
-  RECT frame{0, 0, inner_width, inner_height};
-  AdjustWindowRectEx(&frame, style, FALSE, 0);
-  int width = frame.right - frame.left;
-  int height = frame.bottom - frame.top;
+  // Sized for the system DPI first; a window that opens on a display of
+  // another DPI is sized again for that one.
   RECT work;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  int x = work.left + (work.right - work.left - width) / 2;
-  int y = work.top + (work.bottom - work.top - height) / 2;
-  return CreateWindowExW(0, class_name, reinterpret_cast<const wchar_t*>(caption), style, x, y, width, height, owner,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
+  struct Placement {
+    int x, y, width, height;
+  };
+  auto centred = [&](UINT dpi) {
+    SIZE outer = OuterSizeFor(Scale(inner_width, dpi), Scale(inner_height, dpi), style, dpi);
+    return Placement{work.left + (work.right - work.left - outer.cx) / 2,
+                     work.top + (work.bottom - work.top - outer.cy) / 2, outer.cx, outer.cy};
+  };
+  UINT dpi = SystemDpi();
+  Placement p = centred(dpi);
+  HWND window = CreateWindowExW(0, class_name, reinterpret_cast<const wchar_t*>(caption), style, p.x, p.y, p.width,
+                                p.height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (window && WindowDpi(window) != dpi) {
+    p = centred(WindowDpi(window));
+    SetWindowPos(window, nullptr, p.x, p.y, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return window;
 }
 
 }  // namespace sparlin::win32

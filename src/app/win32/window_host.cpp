@@ -17,10 +17,13 @@ App& TheApp() {
 }
 
 void WindowHost::LogAppended(const UString& chunk) {
-  if (GetCurrentThreadId() == app_.main_thread) {
+  // The main thread's own appends (the banner) go straight into the view;
+  // the build thread's wait in the feed, in order, and the event loop shows
+  // them piece by piece. The build thread thus never waits for the view.
+  if (GetCurrentThreadId() == app_.main_thread && app_.log_feed.Empty() && chunk.size() <= LogFeed::kPieceUnits) {
     AppendToLogView(chunk);
-  } else {
-    SendMessageW(app_.main, kLogAppendMessage, 0, reinterpret_cast<LPARAM>(&chunk));
+  } else if (app_.log_feed.Push(chunk)) {
+    PostMessageW(app_.main, kLogPendingMessage, 0, 0);
   }
 }
 
