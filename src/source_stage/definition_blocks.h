@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "text/utf8_pieces.h"
 #include "text/ustring.h"
 
 namespace sparlin {
