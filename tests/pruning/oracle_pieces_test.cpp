@@ -64,12 +64,9 @@ std::vector<LibraryInput> LibraryInputs() {
   for (uint64_t seed = 1; seed <= 24; ++seed) {
     testing::AssemblyShape shape = testing::AssemblyShape::Turning(seed, seed % 2 == 0, 6 * 1024);
     testing::GeneratedAssembly generated = testing::GenerateAssembly(shape);
-    // A 32-bit declaration is read by the program only up to its first "@"
-    // ("extrn _PB_a@b@4" declares "a", never "a@b"), so a name that holds "@"
-    // and loses its blanks to the capital-letter rule reads differently there;
-    // those files are compared without declared names.
-    UString text = shape.is_64_bit ? generated.text : UString();
-    for (const auto& [library, bytes] : generated.library_files) inputs.push_back({bytes, text, shape.is_64_bit});
+    for (const auto& [library, bytes] : generated.library_files) {
+      inputs.push_back({bytes, generated.text, shape.is_64_bit});
+    }
   }
   for (const testing::FixedPruningCase& c : testing::SharedLeadingPartCases()) {
     for (const auto& [library, bytes] : c.input.library_files) inputs.push_back({bytes, c.input.text, c.is_64_bit});
