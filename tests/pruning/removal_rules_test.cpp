@@ -88,6 +88,17 @@ const std::vector<Case>& Cases() {
        k64 + "; extrn PB_InitL\n; extrn PB_EndL\nPureBasicStart:\n  ; CALL   PB_InitL\n  RET\n"
        "PB_EndFunctions:\n  ; CALL   PB_EndL\n  RET\n",
        Report("L", {{"PB_InitL", 1}, {"PB_EndL", 1}}), {"PB_InitL", "PB_EndL"}, "\t\tL\r\n", {}},
+      {"a clean-up name behind the label that another clean-up name begins", true, {"K", "L"},
+       {{"K", File({"EndL", "KeepA", "KeepB"})}, {"L", File({"InitL", "EndLong"})}},
+       "; K\n; L\n" + k64 + "extrn PB_EndL\nextrn PB_KeepA\nextrn PB_KeepB\nextrn PB_InitL\nextrn PB_EndLong\n"
+       "PureBasicStart:\n  CALL   PB_InitL\n  CALL   PB_KeepA\n  CALL   PB_KeepB\n  CALL   PB_EndL\n  RET\n"
+       "PB_EndFunctions:\n  CALL   PB_EndLong\n  RET\n",
+       "; K\n" + k64 + "extrn PB_EndL\nextrn PB_KeepA\nextrn PB_KeepB\n; extrn PB_InitL\n; extrn PB_EndLong\n"
+       "PureBasicStart:\n  ; CALL   PB_InitL\n  CALL   PB_KeepA\n  CALL   PB_KeepB\n  CALL   PB_EndL\n  RET\n"
+       "PB_EndFunctions:\n  ; CALL   PB_EndLong\n  RET\n",
+       Join({Report("K", {{"PB_EndL", 1}, {"PB_KeepA", 1}, {"PB_KeepB", 1}}),
+             Report("L", {{"PB_InitL", 1}, {"PB_EndLong", 1}})}),
+       {"PB_InitL", "PB_EndLong"}, "\t\tL\r\n", {"K"}},
       {"a clean-up call before the label scores nothing: the library stays", true, {"L"},
        {{"L", File({"InitL", "EndL"})}},
        "; L\n" + k64 + "extrn PB_InitL\nextrn PB_EndL\nPureBasicStart:\n  CALL   PB_InitL\n  CALL   PB_EndL\n"
