@@ -30,14 +30,4 @@ std::vector<UString> CallForms(UStringView symbol, bool is_64_bit) {
           u"CALL   dword [_" + f + u"]\r\n"};
 }
 
-UString CommentOutFirst(UStringView text, UStringView form) {
-  size_t hit = text.find(form);
-  if (hit == UStringView::npos) return UString(text);
-  UString out(text);
-  out.insert(hit, u"; ");
-  return out;
-}
-
-UString CommentOutAll(UStringView text, UStringView form) { return ReplaceAll(text, form, u"; " + UString(form)); }
-
 }  // namespace sparlin

@@ -25,9 +25,4 @@ std::vector<UString> DeclarationForms(UStringView symbol, bool is_64_bit);
 // "dword [_F@" form, so that no call of a removed function stays live.
 std::vector<UString> CallForms(UStringView symbol, bool is_64_bit);
 
-// Puts "; " in front of the first / every occurrence of `form`, searching
-// the whole text (for texts the reference index cannot answer for).
-UString CommentOutFirst(UStringView text, UStringView form);
-UString CommentOutAll(UStringView text, UStringView form);
-
 }  // namespace sparlin

@@ -20,17 +20,6 @@ constexpr std::string_view kNop = "  NOP\r\n";
 // data-word lines) read it decoded.
 UString Wide(std::string_view line) { return DecodeUtf8(line); }
 
-std::string_view TrimTrailingBlanks(std::string_view text) {
-  size_t end = text.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Whether `line` contains `part` (not empty). The search goes by the last
 // character of `part`: a folder ends in "\\", which assembly lines seldom
 // hold, where its first character, a drive letter, is common.
@@ -70,7 +59,7 @@ class AssemblyTextPass {
   // Each line is a view of the input until a rule rewrites it; then it views
   // `rewritten_`.
   void Line(View raw) {
-    View line = TrimTrailingBlanks(raw);
+    View line = TrimTrailingBlanksView(raw);
     if (KeepEntryLabel(line) || DropEmptyLine(line)) return;
     NoteFormatLine(line);
     if (DropComment(line)) return;
@@ -133,7 +122,7 @@ class AssemblyTextPass {
       ++result_.paths_removed;
     }
     if (!static_strings_.Inside(line)) return;
-    View trimmed = TrimBlanks(line);
+    View trimmed = TrimBlanksView(line);
     if (trimmed.empty()) return;
     UString stripped = StripFolderFromDataWordLine(Wide(trimmed), source_folder_);
     if (stripped.empty()) return;

@@ -57,16 +57,17 @@ class ProbeScan {
  public:
   void Add(const UString& probe, bool ignore_case) { probes_.push_back({probe, ignore_case, false}); }
 
-  template <typename Char>
-  void Run(std::basic_string_view<Char> text) {
-    ForEachOf(text, Char('"'), Char('4'), [&](size_t at) {
+  // The text is UTF-8: a byte past ASCII never equals a probe's character,
+  // and no letter past ASCII lowers to one.
+  void Run(std::string_view text) {
+    ForEachOf(text, '"', '4', [&](size_t at) {
       if (text[at] == '"') {
         for (Probe& probe : probes_) {
           if (probe.found || !probe.ignore_case || at + 1 < probe.text.size()) continue;
           size_t start = at + 1 - probe.text.size();
           bool same = true;
           for (size_t i = 0; i < probe.text.size() && same; ++i) {
-            same = ToLowerChar(static_cast<char16_t>(static_cast<std::make_unsigned_t<Char>>(text[start + i]))) ==
+            same = ToLowerChar(static_cast<char16_t>(static_cast<unsigned char>(text[start + i]))) ==
                    probe.text[i];
           }
           probe.found = same;
@@ -77,7 +78,7 @@ class ProbeScan {
       for (Probe& probe : probes_) {
         if (probe.found || probe.ignore_case || text.size() - at < probe.text.size()) continue;
         probe.found = std::equal(probe.text.begin(), probe.text.end(), text.begin() + at,
-                                 [](char16_t a, Char b) { return a == static_cast<std::make_unsigned_t<Char>>(b); });
+                                 [](char16_t a, char b) { return a == static_cast<unsigned char>(b); });
       }
     });
   }
@@ -93,8 +94,7 @@ class ProbeScan {
   std::vector<Probe> probes_;
 };
 
-template <typename Char>
-PluginGuard DetectIn(const std::vector<UString>& libraries, std::basic_string_view<Char> text, bool remove_by_extension,
+PluginGuard DetectIn(const std::vector<UString>& libraries, std::string_view text, bool remove_by_extension,
                      const std::function<void(const UString&)>& log) {
   PluginGuard guard;
   const auto& plugins = ImagePlugins();
@@ -141,14 +141,9 @@ PluginGuard DetectIn(const std::vector<UString>& libraries, std::basic_string_vi
 
 }  // namespace
 
-PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
-                               const std::function<void(const UString&)>& log) {
-  return DetectIn(libraries, text, remove_by_extension, log);
-}
-
-PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, std::string_view ascii_text,
+PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, std::string_view text,
                                bool remove_by_extension, const std::function<void(const UString&)>& log) {
-  return DetectIn(libraries, ascii_text, remove_by_extension, log);
+  return DetectIn(libraries, text, remove_by_extension, log);
 }
 
 }  // namespace sparlin

@@ -43,9 +43,8 @@ std::array<UString, 4> PluginProbes(UStringView extension);
 
 // Appends one detection line per detected plugin through `log`. All probes
 // are looked for in one pass over the text.
-PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, UStringView text, bool remove_by_extension,
-                               const std::function<void(const UString&)>& log);
-PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, std::string_view ascii_text,
+// The text is the assembly's UTF-8 bytes.
+PluginGuard DetectImagePlugins(const std::vector<UString>& libraries, std::string_view text,
                                bool remove_by_extension, const std::function<void(const UString&)>& log);
 
 }  // namespace sparlin

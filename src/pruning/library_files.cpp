@@ -84,48 +84,33 @@ std::vector<UString> LibraryFunctionNames(std::string_view bytes, const Declared
 bool DeclaredRuntimeNames::Contains(UStringView name) const {
   if (!read_) {
     read_ = true;
-    Read(wide_text_);
-    Read(ascii_text_);
+    Read();
   }
   return names_.find(name) != names_.end();
 }
 
-template <typename Char>
-void DeclaredRuntimeNames::Read(std::basic_string_view<Char> text) const {
+void DeclaredRuntimeNames::Read() const {
+  const std::string_view text = text_;
   const bool is_64_bit = is_64_bit_;
-  static constexpr Char kExtrn[] = {'e', 'x', 't', 'r', 'n', ' '};
-  static constexpr Char kLineBreak[] = {'\r', '\n'};
-  const std::basic_string_view<Char> extrn(kExtrn, 6);
-  const std::basic_string_view<Char> line_break(kLineBreak, 2);
   // "rn" is rarer in assembly than "ex".
-  ForEachOccurrence(text, extrn, 3, [&](size_t at) {
-    std::basic_string_view<Char> rest = text.substr(at + extrn.size());
-    std::basic_string_view<Char> line = rest.substr(0, rest.find(line_break));
+  ForEachOccurrence(text, std::string_view("extrn "), 3, [&](size_t at) {
+    std::string_view rest = text.substr(at + 6);
+    std::string_view line = rest.substr(0, rest.find("\r\n"));
     bool ends_line = line.size() < rest.size();
-    if (is_64_bit) {
-      if (ends_line) Add(line);  // "extrn PB_F\r\n"
-      return true;
-    }
-    if (ends_line) Add(line);  // "extrn PB_F\r\n" and "extrn _PB_F\r\n"
+    if (ends_line) Add(line);  // "extrn PB_F\r\n", and 32-bit "extrn _PB_F\r\n"
+    if (is_64_bit) return true;
     // "extrn _PB_F@", where F may itself hold "@".
-    for (size_t at = line.find(Char('@')); at != std::basic_string_view<Char>::npos; at = line.find(Char('@'), at + 1)) {
-      Add(line.substr(0, at));
+    for (size_t sign = line.find('@'); sign != std::string_view::npos; sign = line.find('@', sign + 1)) {
+      Add(line.substr(0, sign));
     }
     return true;
   });
 }
 
-template <typename Char>
-void DeclaredRuntimeNames::Add(std::basic_string_view<Char> symbol) const {
+void DeclaredRuntimeNames::Add(std::string_view symbol) const {
   if (!symbol.empty() && symbol[0] == '_') symbol.remove_prefix(1);
-  if (symbol.size() < 3 || symbol[0] != 'P' || symbol[1] != 'B' || symbol[2] != '_') return;
-  symbol.remove_prefix(3);
-  UString name;
-  if constexpr (sizeof(Char) == 1) {
-    name = DecodeUtf8(symbol);
-  } else {
-    name.assign(symbol.begin(), symbol.end());
-  }
+  if (symbol.size() < 3 || symbol.substr(0, 3) != "PB_") return;
+  UString name = DecodeUtf8(symbol.substr(3));
   for (UStringView variant : {UStringView(u"_THREAD"), UStringView(u"_DOUBLE")}) {
     if (EndsWith(name, variant)) names_.insert(name.substr(0, name.size() - variant.size()));
   }

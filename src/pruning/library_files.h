@@ -25,22 +25,18 @@ std::vector<std::string_view> SplitLibraryLines(std::string_view bytes);
 class DeclaredRuntimeNames {
  public:
   DeclaredRuntimeNames() = default;
-  DeclaredRuntimeNames(UStringView text, bool is_64_bit) : wide_text_(text), is_64_bit_(is_64_bit) {}
-  DeclaredRuntimeNames(std::string_view utf8_text, bool is_64_bit) : ascii_text_(utf8_text), is_64_bit_(is_64_bit) {}
+  DeclaredRuntimeNames(std::string_view utf8_text, bool is_64_bit) : text_(utf8_text), is_64_bit_(is_64_bit) {}
   bool Contains(UStringView name) const;
 
  private:
-  template <typename Char>
-  void Read(std::basic_string_view<Char> text) const;
-  template <typename Char>
-  void Add(std::basic_string_view<Char> symbol) const;
+  void Read() const;
+  void Add(std::string_view symbol) const;
   // Looked up by views, without a string made for each look-up.
   struct Hash {
     using is_transparent = void;
     size_t operator()(UStringView name) const noexcept { return std::hash<UStringView>()(name); }
   };
-  UStringView wide_text_;
-  std::string_view ascii_text_;
+  std::string_view text_;
   bool is_64_bit_ = false;
   mutable bool read_ = false;
   mutable std::unordered_set<UString, Hash, std::equal_to<>> names_;

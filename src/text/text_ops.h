@@ -23,6 +23,11 @@ inline std::string_view TrimBlanksView(std::string_view text) {
   while (last > first && text[last - 1] == ' ') --last;
   return text.substr(first, last - first);
 }
+inline std::string_view TrimTrailingBlanksView(std::string_view text) {
+  size_t last = text.size();
+  while (last > 0 && text[last - 1] == ' ') --last;
+  return text.substr(0, last);
+}
 
 bool StartsWith(UStringView text, UStringView prefix);
 bool EndsWith(UStringView text, UStringView suffix);

@@ -18,7 +18,7 @@ SPARLIN_FUZZ_TARGET(library_file) {
   // The file's text as an assembly that declares names.
   bool is_64_bit = flags & 1;
   UString text = DecodeUtf8(bytes);
-  SPARLIN_FUZZ_CHECK(LibraryFunctionNames(bytes, DeclaredRuntimeNames(UStringView(text), is_64_bit)) ==
+  SPARLIN_FUZZ_CHECK(LibraryFunctionNames(bytes, DeclaredRuntimeNames(bytes, is_64_bit)) ==
                      oracle::LiteralLibraryNames(bytes, oracle::LiteralDeclaredNames(text, is_64_bit)));
   return 0;
 }

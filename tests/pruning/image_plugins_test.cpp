@@ -12,7 +12,7 @@ struct Detection {
 
 Detection Detect(const std::vector<UString>& libraries, UStringView text, bool by_extension) {
   Detection d;
-  d.guard = DetectImagePlugins(libraries, text, by_extension, [&](const UString& item) { d.log += EncodeUtf8(item); });
+  d.guard = DetectImagePlugins(libraries, EncodeUtf8(text), by_extension, [&](const UString& item) { d.log += EncodeUtf8(item); });
   return d;
 }
 

@@ -63,7 +63,7 @@ TEST(LibraryFileTest, ADeclaredShortCapitalNameIsARealName) {
                         Case{u"extrn _PB_NaN@0\r\n", true, {u"Sin", u"GoOn"}},
                         Case{u"CALL   PB_NaN\r\nextrn PB_NaNx\r\n", true, {u"Sin", u"GoOn"}},
                         Case{u"extrn PB_Go On\r\n", true, {u"Sin", u"Go On"}}}) {
-    EXPECT_EQ(LibraryFunctionNames(bytes, DeclaredRuntimeNames(c.text, c.is_64_bit)), c.names) << EncodeUtf8(c.text);
+    EXPECT_EQ(LibraryFunctionNames(bytes, DeclaredRuntimeNames(EncodeUtf8(c.text), c.is_64_bit)), c.names) << EncodeUtf8(c.text);
   }
 }
 

@@ -77,7 +77,7 @@ std::vector<LibraryInput> LibraryInputs() {
 TEST(OraclePieces, LibraryFileNamesAreReadAlike) {
   for (const LibraryInput& input : LibraryInputs()) {
     std::vector<UString> program =
-        LibraryFunctionNames(input.bytes, DeclaredRuntimeNames(UStringView(input.text), input.is_64_bit));
+        LibraryFunctionNames(input.bytes, DeclaredRuntimeNames(EncodeUtf8(input.text), input.is_64_bit));
     std::vector<UString> oracle =
         oracle::LiteralLibraryNames(input.bytes, oracle::LiteralDeclaredNames(input.text, input.is_64_bit));
     EXPECT_EQ(program, oracle) << EncodeUtf8(input.text.substr(0, 200));
@@ -103,7 +103,7 @@ TEST(OraclePieces, PluginGuardsAgree) {
   for (const UString& text : texts) {
     for (bool by_extension : {false, true}) {
       std::vector<UString> program_log, oracle_log;
-      PluginGuard program = DetectImagePlugins(imported, UStringView(text), by_extension,
+      PluginGuard program = DetectImagePlugins(imported, EncodeUtf8(text), by_extension,
                                                [&](const UString& item) { program_log.push_back(item); });
       PluginGuard oracle = oracle::LiteralPluginGuard(imported, text, by_extension,
                                                       [&](const UString& item) { oracle_log.push_back(item); });
