@@ -41,7 +41,7 @@ std::vector<int64_t> IndexedText::CountReferences(const std::vector<UString>& sy
   }
   for (size_t i = 0; i < symbols_.size(); ++i) symbol_ids_.emplace(symbols_[i], i);
   for (size_t i = 0; i < libraries_.size(); ++i) library_ids_.emplace(libraries_[i], i);
-  index_ = std::make_unique<BasicReferenceIndex<char>>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
+  index_ = std::make_unique<ReferenceIndex>(original_, symbols_, libraries_, suspect_leads, is_64_bit_);
   for (size_t i = 0; i < indexed.size(); ++i) counts[indexed[i]] = index_->References(i);
 
   // A suspect can have a form only where its leading part stood as the

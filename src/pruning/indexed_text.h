@@ -71,9 +71,9 @@ class IndexedText final : public PruningText {
 
   std::vector<UString> symbols_;    // the identifier symbols, indexed
   std::vector<UString> libraries_;  // the identifier library names, indexed
-  std::unordered_map<UStringView, size_t, ViewHash> symbol_ids_;
-  std::unordered_map<UStringView, size_t, ViewHash> library_ids_;
-  std::unique_ptr<BasicReferenceIndex<char>> index_;
+  std::unordered_map<UStringView, size_t> symbol_ids_;
+  std::unordered_map<UStringView, size_t> library_ids_;
+  std::unique_ptr<ReferenceIndex> index_;
 
   std::vector<size_t> insertions_;
   std::vector<uint64_t> inserted_at_;  // one bit per position of the text

@@ -14,14 +14,13 @@
 
 namespace sparlin {
 
-template <typename Char>
-class BasicNameTable {
+class NameTable {
  public:
-  using View = std::basic_string_view<Char>;
+  using View = std::string_view;
   static constexpr uint32_t kAbsent = UINT32_MAX;
 
   // The names must outlive the table; a repeated name keeps its first number.
-  explicit BasicNameTable(const std::vector<std::basic_string<Char>>& names) {
+  explicit NameTable(const std::vector<std::string>& names) {
     size_t size = 16;
     while (size < names.size() * 2 + 1) size *= 2;
     slots_.assign(size, Slot{});
@@ -52,7 +51,7 @@ class BasicNameTable {
     if (a.size() != b.size()) return false;
     const char* x = reinterpret_cast<const char*>(a.data());
     const char* y = reinterpret_cast<const char*>(b.data());
-    size_t bytes = a.size() * sizeof(Char);
+    size_t bytes = a.size() * sizeof(char);
     if (bytes < 8) {
       for (size_t i = 0; i < bytes; ++i) {
         if (x[i] != y[i]) return false;
@@ -73,7 +72,7 @@ class BasicNameTable {
   // Eight bytes per step.
   static uint64_t Hash(View name) {
     constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-    constexpr size_t kStep = sizeof(uint64_t) / sizeof(Char);
+    constexpr size_t kStep = sizeof(uint64_t) / sizeof(char);
     uint64_t hash = kMultiplier ^ name.size();
     size_t i = 0;
     for (; i + kStep <= name.size(); i += kStep) {
@@ -90,7 +89,7 @@ class BasicNameTable {
         std::memcpy(&word, name.data() + name.size() - kStep, sizeof word);
       } else {
         const unsigned char* bytes = reinterpret_cast<const unsigned char*>(name.data());
-        for (size_t b = 0; b < name.size() * sizeof(Char); ++b) word |= uint64_t{bytes[b]} << (8 * b);
+        for (size_t b = 0; b < name.size() * sizeof(char); ++b) word |= uint64_t{bytes[b]} << (8 * b);
       }
       hash = (hash ^ word) * kMultiplier;
       hash ^= hash >> 29;
@@ -106,16 +105,6 @@ class BasicNameTable {
   };
   std::vector<Slot> slots_;
   size_t mask_ = 0;
-};
-
-using NameTable = BasicNameTable<char16_t>;
-
-// The same hash for standard maps keyed by views.
-struct ViewHash {
-  size_t operator()(UStringView name) const noexcept { return static_cast<size_t>(NameTable::Hash(name)); }
-  size_t operator()(std::string_view name) const noexcept {
-    return static_cast<size_t>(BasicNameTable<char>::Hash(name));
-  }
 };
 
 }  // namespace sparlin

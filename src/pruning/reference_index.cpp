@@ -12,17 +12,15 @@ constexpr int kCountOnly = -1;
 constexpr uint64_t kCleanUpHashStart = 0xCBF29CE484222325ull;
 
 // `part` is ASCII; the text's characters compare by code.
-template <typename Char>
-inline bool HasAt(std::basic_string_view<Char> text, size_t at, std::string_view part) {
+inline bool HasAt(std::string_view text, size_t at, std::string_view part) {
   if (at > text.size() || text.size() - at < part.size()) return false;
   for (size_t i = 0; i < part.size(); ++i) {
-    if (text[at + i] != static_cast<Char>(part[i])) return false;
+    if (text[at + i] != static_cast<char>(part[i])) return false;
   }
   return true;
 }
 
-template <typename Char>
-inline bool EndsWithAscii(std::basic_string_view<Char> text, std::string_view part) {
+inline bool EndsWithAscii(std::string_view text, std::string_view part) {
   return text.size() >= part.size() && HasAt(text, text.size() - part.size(), part);
 }
 
@@ -30,13 +28,13 @@ inline bool EndsWithAscii(std::basic_string_view<Char> text, std::string_view pa
 // and every "PB_" followed by "E", "F" or "S": where a reference form, a
 // header line or a name that the removal steps look for may begin. Other
 // "PB_" names are many and of no concern, so they are turned down here.
-template <typename Char, typename OnHit>
-void ForEachReferenceAnchor(std::basic_string_view<Char> text, OnHit&& on_hit) {
+template <typename OnHit>
+void ForEachReferenceAnchor(std::string_view text, OnHit&& on_hit) {
   const size_t n = text.size();
-  const Char* data = text.data();
+  const char* data = text.data();
   size_t i = 0;
 #ifdef SPARLIN_ANCHOR_SSE2
-  using Lanes = AnchorLanes<Char>;
+  using Lanes = AnchorLanes<char>;
   const __m128i c = Lanes::Splat('C'), a = Lanes::Splat('A'), e = Lanes::Splat('e'), x = Lanes::Splat('x');
   const __m128i semicolon = Lanes::Splat(';'), blank = Lanes::Splat(' ');
   const __m128i p = Lanes::Splat('P'), b = Lanes::Splat('B'), underscore = Lanes::Splat('_');
@@ -55,14 +53,14 @@ void ForEachReferenceAnchor(std::basic_string_view<Char> text, OnHit&& on_hit) {
                                     Lanes::Equal(at3, simple));
       any = _mm_or_si128(any, _mm_and_si128(pb, _mm_and_si128(Lanes::Equal(at2, underscore), fourth)));
     }
-    ForEachLaneHit<Char>(static_cast<unsigned>(_mm_movemask_epi8(any)), i, [&](size_t at) {
+    ForEachLaneHit<char>(static_cast<unsigned>(_mm_movemask_epi8(any)), i, [&](size_t at) {
       on_hit(at);
       return true;
     });
   }
 #endif
   for (; i + 1 < n; ++i) {
-    Char first = data[i], second = data[i + 1];
+    char first = data[i], second = data[i + 1];
     bool pb_name = first == 'P' && second == 'B' && n - i >= 4 && data[i + 2] == '_' &&
                    (data[i + 3] == 'E' || data[i + 3] == 'F' || data[i + 3] == 'S');
     if ((first == 'C' && second == 'A') || (first == 'e' && second == 'x') || (first == ';' && second == ' ') ||
@@ -80,16 +78,14 @@ constexpr std::string_view kCheckNames[] = {"PB_ScintillaGadget", "PB_OpenWindow
 std::string_view DeclarationCheckName(DeclarationCheck check) { return kCheckNames[static_cast<size_t>(check)]; }
 
 // The names are identifiers, or leading identifier parts: plain ASCII.
-template <typename Char>
-typename BasicReferenceIndex<Char>::Names BasicReferenceIndex<Char>::Narrowed(const std::vector<UString>& names) {
+ReferenceIndex::Names ReferenceIndex::Narrowed(const std::vector<UString>& names) {
   Names narrowed;
   narrowed.reserve(names.size());
   for (const UString& name : names) narrowed.emplace_back(name.begin(), name.end());
   return narrowed;
 }
 
-template <typename Char>
-BasicReferenceIndex<Char>::BasicReferenceIndex(View text, const std::vector<UString>& symbols,
+ReferenceIndex::ReferenceIndex(View text, const std::vector<UString>& symbols,
                                                const std::vector<UString>& libraries,
                                                const std::vector<UString>& suspect_leads, bool is_64_bit)
     : is_64_bit_(is_64_bit),
@@ -121,8 +117,7 @@ BasicReferenceIndex<Char>::BasicReferenceIndex(View text, const std::vector<UStr
   found_.shrink_to_fit();
 }
 
-template <typename Char>
-void BasicReferenceIndex<Char>::Scan(View text) {
+void ReferenceIndex::Scan(View text) {
   ForEachReferenceAnchor(text, [&](size_t at) {
     switch (text[at]) {
       case 'C':
@@ -142,17 +137,15 @@ void BasicReferenceIndex<Char>::Scan(View text) {
   });
 }
 
-template <typename Char>
-void BasicReferenceIndex<Char>::Credit(View symbol, size_t at, int kind) {
+void ReferenceIndex::Credit(View symbol, size_t at, int kind) {
   uint32_t id = symbol_ids_.Find(symbol);
-  if (id == BasicNameTable<Char>::kAbsent) return;
+  if (id == NameTable::kAbsent) return;
   ++references_[id];
   if (kind != kCountOnly) found_.push_back({id, static_cast<FormKind>(kind), at});
 }
 
 // F, F + "_THREAD" and F + "_DOUBLE" are counted alike; only F itself is removed.
-template <typename Char>
-void BasicReferenceIndex<Char>::CreditVariants(View run, size_t at, int kind) {
+void ReferenceIndex::CreditVariants(View run, size_t at, int kind) {
   Credit(run, at, kind);
   for (std::string_view variant : {std::string_view("_THREAD"), std::string_view("_DOUBLE")}) {
     if (run.size() > variant.size() && EndsWithAscii(run, variant)) {
@@ -164,15 +157,13 @@ void BasicReferenceIndex<Char>::CreditVariants(View run, size_t at, int kind) {
 // Marks a name that begins a symbol which is not an identifier: such a
 // symbol can have a reference form only where its leading identifier part
 // stands as the whole name at a form's place.
-template <typename Char>
-void BasicReferenceIndex<Char>::NoteSuspect(View run) {
+void ReferenceIndex::NoteSuspect(View run) {
   if (suspect_seen_.empty()) return;
   uint32_t id = suspects_.Find(run);
-  if (id != BasicNameTable<Char>::kAbsent) suspect_seen_[id] = true;
+  if (id != NameTable::kAbsent) suspect_seen_[id] = true;
 }
 
-template <typename Char>
-void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
+void ReferenceIndex::OnCall(View text, size_t at) {
   if (!HasAt(text, at, "CALL  ")) return;
   size_t after = at + 6;
   if (HasAt(text, after, "_")) {
@@ -203,7 +194,7 @@ void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
     if (HasAt(text, end, "@")) {
       // Removed with the calls, but never counted.
       uint32_t id = symbol_ids_.Find(run);
-      if (id != BasicNameTable<Char>::kAbsent) found_.push_back({id, FormKind::kCallDwordAt, at});
+      if (id != NameTable::kAbsent) found_.push_back({id, FormKind::kCallDwordAt, at});
     }
     return;
   }
@@ -218,8 +209,7 @@ void BasicReferenceIndex<Char>::OnCall(View text, size_t at) {
   }
 }
 
-template <typename Char>
-void BasicReferenceIndex<Char>::OnExtrn(View text, size_t at) {
+void ReferenceIndex::OnExtrn(View text, size_t at) {
   if (!HasAt(text, at, "extrn ")) return;
   size_t start = at + 6;
   size_t end = IdentifierEnd(text, start);
@@ -247,13 +237,12 @@ void BasicReferenceIndex<Char>::OnExtrn(View text, size_t at) {
   }
 }
 
-template <typename Char>
-typename BasicReferenceIndex<Char>::Names BasicReferenceIndex<Char>::CleanUpNames(const Names& symbols,
+ReferenceIndex::Names ReferenceIndex::CleanUpNames(const Names& symbols,
                                                                                 std::vector<uint32_t>& ids) {
   Names names;
   for (size_t i = 0; i < symbols.size(); ++i) {
-    if (!HasAt(std::basic_string_view<Char>(symbols[i]), 0, "PB_End") &&
-        !HasAt(std::basic_string_view<Char>(symbols[i]), 0, "PB_Free")) {
+    if (!HasAt(std::string_view(symbols[i]), 0, "PB_End") &&
+        !HasAt(std::string_view(symbols[i]), 0, "PB_Free")) {
       continue;
     }
     names.push_back(symbols[i]);
@@ -262,21 +251,19 @@ typename BasicReferenceIndex<Char>::Names BasicReferenceIndex<Char>::CleanUpName
   return names;
 }
 
-template <typename Char>
-uint64_t BasicReferenceIndex<Char>::CleanUpHashStep(uint64_t hash, Char c) {
-  return (hash ^ static_cast<std::make_unsigned_t<Char>>(c)) * 0x100000001B3ull;
+uint64_t ReferenceIndex::CleanUpHashStep(uint64_t hash, char c) {
+  return (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
 }
 
-template <typename Char>
-void BasicReferenceIndex<Char>::IndexCleanUpNames() {
+void ReferenceIndex::IndexCleanUpNames() {
   size_t size = 16;
   while (size < clean_up_names_.size() * 2 + 1) size *= 2;
   clean_up_slots_.assign(size, -1);
   for (size_t k = 0; k < clean_up_names_.size(); ++k) {
-    const std::basic_string<Char>& name = clean_up_names_[k];
+    const std::string& name = clean_up_names_[k];
     is_clean_up_[clean_up_symbols_[k]] = true;
     uint64_t hash = kCleanUpHashStart;
-    for (Char c : name) hash = CleanUpHashStep(hash, c);
+    for (char c : name) hash = CleanUpHashStep(hash, c);
     clean_up_hashes_.push_back(hash);
     size_t slot = hash & (size - 1);
     while (clean_up_slots_[slot] >= 0) slot = (slot + 1) & (size - 1);
@@ -289,17 +276,15 @@ void BasicReferenceIndex<Char>::IndexCleanUpNames() {
   }
 }
 
-template <typename Char>
-const std::vector<size_t>* BasicReferenceIndex<Char>::CleanUpOccurrences(size_t symbol) const {
+const std::vector<size_t>* ReferenceIndex::CleanUpOccurrences(size_t symbol) const {
   return is_clean_up_[symbol] ? &clean_up_[symbol] : nullptr;
 }
 
-template <typename Char>
-void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
+void ReferenceIndex::OnPbName(View text, size_t at) {
   // Most "PB" are runtime names that none of these concern: the fourth
   // character tells.
   if (text.size() - at < 4 || text[at + 2] != '_') return;
-  Char fourth = text[at + 3];
+  char fourth = text[at + 3];
   if (fourth == 'S') {
     if (HasAt(text, at, "PB_SimpleList_")) simple_list_helpers_.push_back(at);
     return;
@@ -329,15 +314,13 @@ void BasicReferenceIndex<Char>::OnPbName(View text, size_t at) {
   }
 }
 
-template <typename Char>
-void BasicReferenceIndex<Char>::OnComment(View text, size_t at) {
+void ReferenceIndex::OnComment(View text, size_t at) {
   size_t start = at + 2;
   size_t end = IdentifierEnd(text, start);
   if (end == start || !HasAt(text, end, "\r\n")) return;
   uint32_t id = library_ids_.Find(text.substr(start, end - start));
-  if (id != BasicNameTable<Char>::kAbsent) headers_[id].push_back(at);
+  if (id != NameTable::kAbsent) headers_[id].push_back(at);
 }
 
-template class BasicReferenceIndex<char>;
 
 }  // namespace sparlin

@@ -46,15 +46,14 @@ struct TextSpan {
 };
 
 // Works on UTF-8 bytes.
-template <typename Char>
-class BasicReferenceIndex {
+class ReferenceIndex {
  public:
-  using View = std::basic_string_view<Char>;
+  using View = std::string_view;
 
   // `symbols` and `libraries` must be identifiers; `suspect_leads` are the
   // leading identifier parts of the symbols that are not. The text must
   // outlive the index.
-  BasicReferenceIndex(View text, const std::vector<UString>& symbols, const std::vector<UString>& libraries,
+  ReferenceIndex(View text, const std::vector<UString>& symbols, const std::vector<UString>& libraries,
                       const std::vector<UString>& suspect_leads, bool is_64_bit);
 
   // Sum over the counted forms of symbols[i].
@@ -77,7 +76,7 @@ class BasicReferenceIndex {
   const std::vector<size_t>& SimpleListHelpers() const { return simple_list_helpers_; }
 
  private:
-  using Names = std::vector<std::basic_string<Char>>;
+  using Names = std::vector<std::string>;
   static Names Narrowed(const std::vector<UString>& names);
   // The symbols that begin with "PB_End" or "PB_Free"; their numbers go to `ids`.
   static Names CleanUpNames(const Names& symbols, std::vector<uint32_t>& ids);
@@ -95,9 +94,9 @@ class BasicReferenceIndex {
   Names symbol_names_;
   Names library_names_;
   Names suspect_names_;
-  BasicNameTable<Char> symbol_ids_;
-  BasicNameTable<Char> library_ids_;
-  BasicNameTable<Char> suspects_;
+  NameTable symbol_ids_;
+  NameTable library_ids_;
+  NameTable suspects_;
   std::vector<bool> suspect_seen_;
   std::vector<int64_t> references_;
   struct Found {
@@ -117,7 +116,7 @@ class BasicReferenceIndex {
   // The clean-up symbols in a table of their own, by a hash that grows a
   // character at a time: one walk along a name of the text finds every
   // clean-up symbol that begins it.
-  static uint64_t CleanUpHashStep(uint64_t hash, Char c);
+  static uint64_t CleanUpHashStep(uint64_t hash, char c);
   void IndexCleanUpNames();
   std::vector<uint32_t> clean_up_symbols_;  // by clean-up name: the symbol
   Names clean_up_names_;
@@ -128,8 +127,5 @@ class BasicReferenceIndex {
   std::vector<uint64_t> prefix_hashes_;     // of the name at hand, by length
 };
 
-using ReferenceIndex = BasicReferenceIndex<char>;
-
-extern template class BasicReferenceIndex<char>;
 
 }  // namespace sparlin
