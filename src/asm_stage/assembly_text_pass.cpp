@@ -8,7 +8,7 @@
 #include "asm_format/data_word_line.h"
 #include "text/buffered_text_builder.h"
 #include "text/text_ops.h"
-#include "text/utf8_units.h"
+#include "text/utf8_pieces.h"
 
 namespace sparlin {
 namespace {
@@ -159,7 +159,7 @@ class AssemblyTextPass {
 
   void Emit(View line) {
     if (count_units_) {
-      output_.Append(line, Utf16Length(line));
+      output_.Append(line, Utf16UnitCount(line, Utf8Form::kFile));
     } else {
       output_.Append(line);
     }

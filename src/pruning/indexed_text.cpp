@@ -6,7 +6,7 @@
 #include "asm_format/reference_forms.h"
 #include "text/byte_scan.h"
 #include "text/text_ops.h"
-#include "text/utf8_units.h"
+#include "text/utf8_pieces.h"
 
 namespace sparlin {
 namespace {

@@ -1,7 +1,7 @@
 #include "pruning/literal_text.h"
 
 #include "asm_format/reference_forms.h"
-#include "text/utf8_units.h"
+#include "text/utf8_pieces.h"
 
 namespace sparlin {
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "pruning/pruning_text.h"
-#include "text/utf8_units.h"
+#include "text/utf8_pieces.h"
 
 namespace sparlin {
 

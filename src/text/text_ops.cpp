@@ -24,11 +24,6 @@ UString TrimLeadingBlanks(UStringView text) {
   return start == UStringView::npos ? UString() : UString(text.substr(start));
 }
 
-UString TrimTrailingBlanks(UStringView text) {
-  size_t end = text.find_last_not_of(u' ');
-  return end == UStringView::npos ? UString() : UString(text.substr(0, end + 1));
-}
-
 UString TrimBlanks(UStringView text) { return TrimChar(text, u' '); }
 
 UStringView TrimBlanksView(UStringView text) {
@@ -141,11 +136,6 @@ size_t FindLowerPatternNoCase(UStringView text, UStringView lower_pattern, size_
 }
 
 }  // namespace
-
-size_t FindNoCase(UStringView text, UStringView pattern, size_t from) {
-  if (pattern.empty()) return from <= text.size() ? from : UStringView::npos;
-  return FindLowerPatternNoCase(text, ToLower(pattern), from);
-}
 
 void ReplaceAllNoCaseInPlace(UString& text, UStringView from, UStringView to) {
   if (from.empty()) return;

@@ -13,7 +13,6 @@ namespace sparlin {
 
 UString TrimBlanks(UStringView text);
 UString TrimLeadingBlanks(UStringView text);
-UString TrimTrailingBlanks(UStringView text);
 // The same without a copy: views into `text`.
 UStringView TrimBlanksView(UStringView text);
 inline std::string_view TrimBlanksView(std::string_view text) {
@@ -40,8 +39,6 @@ UString ReplaceAll(UStringView text, UStringView from, UStringView to);
 UString ReplaceAllNoCase(UStringView text, UStringView from, UStringView to);
 // The same on `text` itself; without a copy when `to` is not longer than `from`.
 void ReplaceAllNoCaseInPlace(UString& text, UStringView from, UStringView to);
-// Position of the first case-insensitive match at or after `from`, or npos.
-size_t FindNoCase(UStringView text, UStringView pattern, size_t from = 0);
 
 char16_t ToLowerChar(char16_t c);
 char16_t ToUpperChar(char16_t c);

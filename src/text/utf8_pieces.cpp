@@ -161,4 +161,57 @@ void AppendBytesAsUtf16(std::string& out, std::string_view bytes, Utf8Form form,
   }
 }
 
+size_t ByteOfUnit(std::string_view bytes, size_t unit) {
+  size_t units = 0;
+  size_t i = 0;
+  while (i < bytes.size() && units < unit) {
+    Utf8Piece piece = Utf8PieceAt(bytes, i, Utf8Form::kFile);
+    units += static_cast<size_t>(piece.units);
+    i += piece.bytes;
+  }
+  return i;
+}
+
+namespace {
+
+// A byte that begins no valid sequence there: DecodeUtf8 reads it as a lone unit.
+bool IsLoneByte(std::string_view bytes, size_t at) {
+  if (static_cast<unsigned char>(bytes[at]) < 0x80) return false;
+  Utf8Piece piece = Utf8PieceAt(bytes, at, Utf8Form::kFile);
+  return piece.bytes == 1;
+}
+
+}  // namespace
+
+Utf8Pattern::Utf8Pattern(UStringView text) : bytes_(EncodeUtf8(text)) {
+  size_t offset = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char16_t c = text[i];
+    if (c >= 0xDC80 && c <= 0xDCFF) {
+      lone_bytes_.push_back(offset);
+      offset += 1;
+    } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+      offset += 4;
+      ++i;
+    } else {
+      offset += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+    }
+  }
+}
+
+size_t Utf8Pattern::Find(std::string_view text, size_t from) const {
+  for (size_t at = text.find(bytes_, from); at != std::string_view::npos; at = text.find(bytes_, at + 1)) {
+    bool decodes_alike = true;
+    for (size_t offset : lone_bytes_) decodes_alike = decodes_alike && IsLoneByte(text, at + offset);
+    if (decodes_alike) return at;
+  }
+  return std::string_view::npos;
+}
+
+size_t Utf8Pattern::Count(std::string_view text) const {
+  size_t count = 0;
+  for (size_t at = Find(text); at != std::string_view::npos; at = Find(text, at + bytes_.size())) ++count;
+  return count;
+}
+
 }  // namespace sparlin

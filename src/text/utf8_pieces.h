@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text/ustring.h"
 
@@ -45,5 +46,30 @@ std::string Utf16FileAsBytes(std::string_view bytes, bool big_endian);
 // Appends bytes in `form` to `out` as UTF-16 (little- or big-endian):
 // EncodeText(DecodeUtf8As(bytes, form), ...) without the text between.
 void AppendBytesAsUtf16(std::string& out, std::string_view bytes, Utf8Form form, bool big_endian);
+
+// The byte at which UTF-16 code unit `unit` of the bytes (kFile) begins; the
+// end of the bytes when they are shorter. A unit within a surrogate pair
+// counts as beginning behind the pair's sequence.
+size_t ByteOfUnit(std::string_view bytes, size_t unit);
+
+// A UTF-16 text searched for in UTF-8 bytes (kFile). Its bytes are searched; a
+// match counts only where the bytes decode as the text does: a byte that the
+// text holds as a lone unit (a byte that was not UTF-8) must not begin a
+// valid sequence there, or its decoding would differ. The text must begin
+// and end with ASCII characters or such lone bytes for matches to fall on
+// whole characters; every form that pruning searches for does.
+class Utf8Pattern {
+ public:
+  explicit Utf8Pattern(UStringView text);
+  const std::string& bytes() const { return bytes_; }
+  // The first match at or after `from`; npos without one.
+  size_t Find(std::string_view text, size_t from = 0) const;
+  // Non-overlapping matches.
+  size_t Count(std::string_view text) const;
+
+ private:
+  std::string bytes_;
+  std::vector<size_t> lone_bytes_;  // offsets of the bytes held as lone units
+};
 
 }  // namespace sparlin
