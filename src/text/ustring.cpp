@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/utf8_sequence.h"
+
 namespace sparlin {
 namespace {
 
@@ -88,23 +90,10 @@ UString DecodeUtf8(std::string_view bytes) {
       ++i;
       continue;
     }
-    int len = 0;
     uint32_t cp = 0;
-    uint32_t min = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-      len = 2, cp = b & 0x1F, min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      len = 3, cp = b & 0x0F, min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      len = 4, cp = b & 0x07, min = 0x10000;
-    }
-    bool ok = len > 0 && i + len <= n;
-    for (int k = 1; ok && k < len; ++k) {
-      if ((p[i + k] & 0xC0) != 0x80) ok = false;
-      else cp = (cp << 6) | (p[i + k] & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are not valid UTF-8.
-    if (ok && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000))) ok = false;
+    size_t len = ReadUtf8Sequence(p, i, n, cp);
+    // Surrogates are not valid UTF-8 either.
+    bool ok = len > 0 && !IsSurrogate(cp);
     if (!ok) {
       o.Put(static_cast<char16_t>(0xDC00 + b));
       ++i;

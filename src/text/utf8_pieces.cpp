@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/utf8_sequence.h"
+
 namespace sparlin {
 namespace {
 
@@ -15,23 +17,9 @@ Utf8Piece Utf8PieceAt(std::string_view bytes, size_t at, Utf8Form form) {
   unsigned char b = p[at];
   piece.unit[0] = b < 0x80 ? b : static_cast<char16_t>(0xDC00 + b);
   if (b < 0x80) return piece;
-  size_t len = 0;
   uint32_t cp = 0;
-  uint32_t min = 0;
-  if (b >= 0xC2 && b <= 0xDF) {
-    len = 2, cp = b & 0x1F, min = 0x80;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    len = 3, cp = b & 0x0F, min = 0x800;
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    len = 4, cp = b & 0x07, min = 0x10000;
-  }
-  if (len == 0 || at + len > bytes.size()) return piece;
-  for (size_t k = 1; k < len; ++k) {
-    if (!IsContinuation(p[at + k])) return piece;
-    cp = (cp << 6) | (p[at + k] & 0x3F);
-  }
-  bool surrogate = cp >= 0xD800 && cp < 0xE000;
-  if (cp < min || cp > 0x10FFFF || (surrogate && form == Utf8Form::kFile)) return piece;
+  size_t len = ReadUtf8Sequence(p, at, bytes.size(), cp);
+  if (len == 0 || (IsSurrogate(cp) && form == Utf8Form::kFile)) return piece;
   piece.bytes = len;
   if (cp < 0x10000) {
     piece.unit[0] = static_cast<char16_t>(cp);
