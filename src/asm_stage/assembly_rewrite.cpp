@@ -30,6 +30,13 @@ AsmBytesPassResult RunLinePass(BuildContext& ctx, std::string bytes, const AsmPa
   return result;
 }
 
+// For the measured comparison of the build report: the file as it would be
+// written with these line rules and no pruning.
+void KeepUnprunedAssembly(BuildContext& ctx, const StageText& pass) {
+  if (!ctx.record.keep_unpruned_assembly) return;
+  ctx.record.unpruned_assembly = (pass.ascii ? *pass.ascii : EncodeUtf8(pass.text)) + "\r\n";
+}
+
 }  // namespace
 
 void RewriteAssemblyFile(BuildContext& ctx) {
@@ -61,6 +68,7 @@ void RewriteAssemblyFile(BuildContext& ctx) {
   std::string bytes;
   const UString library_folder = LibraryFolderOf(ctx.state.globals.CompilersFolder);
   if (options.remove_uncalled) {
+    KeepUnprunedAssembly(ctx, pass);
     SortLibraryNames(assembly.ImportedLibraries);
     ctx.log.Append(ImportedLibrariesSummary(assembly.ImportedLibraries));
     ctx.host.SetProgress(45);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/build_host.h"
+#include "core/build_record.h"
 #include "core/options.h"
 #include "core/run_log.h"
 #include "core/version.h"
@@ -77,6 +78,8 @@ struct BuildContext {
   platform::ProcessLauncher& processes;
   // How far the passes' working texts may grow.
   TextBuilderLimits text_limits{};
+  // What the build did, for the build report.
+  BuildRecord record{};
 
   bool OptionOn(Option option) const { return host.OptionValue(option) != 0; }
 };

@@ -1,5 +1,6 @@
 #include "pipeline/compiler_process.h"
 
+#include "pipeline/stage_record.h"
 #include "text/paths.h"
 
 namespace sparlin {
@@ -33,6 +34,7 @@ bool CollectCompilerOutput(BuildContext& ctx, std::unique_ptr<platform::Process>
   std::string line;
   while (process->ReadLine(line)) text += u"\t" + DecodeUtf8(line) + u"\r\n";
   uint32_t exit_code = process->Wait();
+  RecordCompilerExitCode(ctx, exit_code);  // for the build report
   text += u"\r\n\r\n";
   text += u"\tOptimizing...\r\n";
   text += u"\r\n";

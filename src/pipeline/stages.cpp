@@ -9,6 +9,7 @@
 #include "source_stage/source_encoding.h"
 #include "core/build_paths.h"
 #include "pipeline/compiler_process.h"
+#include "pipeline/stage_record.h"
 #include "text/paths.h"
 
 namespace sparlin {
@@ -52,9 +53,9 @@ bool PreprocessStage(BuildContext& ctx) {
     return true;
   }
   SwitchToConstantsCopy(ctx);
-  if (!CollectCompilerOutput(ctx, StartCompiler(ctx, PreprocessParameters(ctx.state.globals)))) {
-    return false;
-  }
+  const UString parameters = PreprocessParameters(ctx.state.globals);
+  StageRecording recording(ctx, kStagePreprocess, parameters);  // for the build report
+  if (!CollectCompilerOutput(ctx, StartCompiler(ctx, parameters))) return false;
   if (!ConvertSourceEncoding(ctx)) return false;
   if (ctx.OptionOn(Option::RemMacro)) RemoveMacros(ctx);
   if (ctx.OptionOn(Option::RemProcs)) RemoveUncalledProcedures(ctx);
@@ -69,8 +70,9 @@ bool AssemblyStage(BuildContext& ctx) {
     ctx.log.Append(u"\tSkipped!");
     return true;
   }
-  const GlobalValues& g = ctx.state.globals;
-  if (!CollectCompilerOutput(ctx, StartCompiler(ctx, AssemblyParameters(g, ctx.state.source.Switches)))) return false;
+  const UString parameters = AssemblyParameters(ctx.state.globals, ctx.state.source.Switches);
+  StageRecording recording(ctx, kStageAssembly, parameters);  // for the build report
+  if (!CollectCompilerOutput(ctx, StartCompiler(ctx, parameters))) return false;
   RewriteAssemblyFile(ctx);
   return true;
 }
@@ -83,8 +85,9 @@ bool ReassembleStage(BuildContext& ctx) {
     ctx.host.SetProgress(100);
     return true;
   }
-  const GlobalValues& g = ctx.state.globals;
-  if (!CollectCompilerOutput(ctx, StartCompiler(ctx, ReassembleParameters(g, ctx.state.source.Switches)))) return false;
+  const UString parameters = ReassembleParameters(ctx.state.globals, ctx.state.source.Switches);
+  StageRecording recording(ctx, kStageReassemble, parameters);  // for the build report
+  if (!CollectCompilerOutput(ctx, StartCompiler(ctx, parameters))) return false;
   CopyRequiredDlls(ctx);
   ctx.host.SetProgress(100);
   return true;

@@ -22,14 +22,25 @@ bool IsStartupLike(UStringView f) {
 }
 
 // Whether the last symbol of a library must stay, as the rest of the program
-// still depends on what it sets up.
-bool MustKeepLastSymbol(UStringView f, PruningText& text, const PluginGuard& guard) {
-  if (f == u"PB_InitImageDecoder" && (guard.AnyDetected() || text.Declares(DeclarationCheck::kInitImage))) return true;
-  if (EndsWith(f, u"ImageEncoder")) return true;
-  if (f == u"PB_InitArray" && ArraysStillNeeded(text)) return true;
-  if (f == u"PB_InitRuntime" && text.Declares(DeclarationCheck::kRuntimeAddInteger)) return true;
-  if (f == u"PB_InitGadget" && GadgetStillNeeded(text)) return true;
-  return guard.IsProtected(f);
+// still depends on what it sets up: the name of the rule that keeps it (as
+// the build report names it), or null.
+const char16_t* KeepingRule(UStringView f, PruningText& text, const PluginGuard& guard) {
+  if (f == u"PB_InitImageDecoder" && (guard.AnyDetected() || text.Declares(DeclarationCheck::kInitImage))) {
+    return u"image_decoder";
+  }
+  if (EndsWith(f, u"ImageEncoder")) return u"image_encoder";
+  if (f == u"PB_InitArray" && ArraysStillNeeded(text)) return u"array";
+  if (f == u"PB_InitRuntime" && text.Declares(DeclarationCheck::kRuntimeAddInteger)) return u"runtime";
+  if (f == u"PB_InitGadget" && GadgetStillNeeded(text)) return u"gadget";
+  return guard.IsProtected(f) ? u"plugin" : nullptr;
+}
+
+// --- Build report (PruningRecord): one of the seven image plugin libraries.
+bool IsImagePluginLibrary(UStringView library) {
+  for (const ImagePlugin& plugin : ImagePlugins()) {
+    if (library == plugin.library) return true;
+  }
+  return false;
 }
 
 // The score of one symbol called once, in a library with two symbols left:
@@ -63,6 +74,10 @@ class UncalledRemoval {
 
   // Runs every step; returns the text that holds the edits.
   PruningText& Run(const PluginDetector& detect_plugins) {
+    if (io_.record) {  // build report
+      *io_.record = PruningRecord{};
+      io_.record->ran = true;
+    }
     io_.progress(50);
     Count();
     // Which text answers is settled here, once, before the first edit.
@@ -76,6 +91,7 @@ class UncalledRemoval {
       for (auto& library : table_.entries()) RemoveFrom(library.key, library.value);
       io_.log(u"");
     }
+    RecordKeptLibraries();  // build report
     io_.progress(62);
     io_.log(u"\t\u00B7  Uncalled PB Libraries Removed\r\n");
     io_.log(removed_libraries_);
@@ -125,10 +141,13 @@ class UncalledRemoval {
     }
   }
 
-  // DropLibrary on the indexed text.
-  void Drop(const UString& library) {
+  // DropLibrary on the indexed text. `reason` names the rule for the build
+  // report.
+  void Drop(const UString& library, const char16_t* reason) {
     text_->RemoveHeaderLine(library);
     removed_libraries_ += u"\t\t" + library + u"\r\n";
+    if (io_.record) io_.record->libraries.push_back({library, reason});  // build report
+    dropped_.push_back(library);
     libraries_.erase(std::remove(libraries_.begin(), libraries_.end(), library), libraries_.end());
   }
 
@@ -139,9 +158,10 @@ class UncalledRemoval {
       // "PB_SimpleList_" helpers, which the count does not see.
       if (library == u"SimpleList" && text_->MentionsSimpleListHelpers()) {
         io_.beep();
+        kept_rules_[library] = u"simple_list";  // build report
         return;
       }
-      Drop(library);
+      Drop(library, u"unused");
     }
 
     // First sweep: symbols declared but never called lose their declaration.
@@ -152,18 +172,23 @@ class UncalledRemoval {
     for (const UString& f : uncalled) {
       text_->CommentOutFirstDeclaration(f);
       io_.log(u"\t\t" + f);
+      if (io_.record) io_.record->functions.push_back(f);  // build report
       functions.Erase(f);
       n = functions.size();
       // An emptied library is dropped here only when it is the one library
       // of the run.
-      if (n == 0 && table_.size() == 1) Drop(library);
+      if (n == 0 && table_.size() == 1) Drop(library, u"emptied");
     }
 
     if (n == 1) {
       UString f = functions.entries().front().key;
-      if (!IsStartupLike(f) || MustKeepLastSymbol(f, *text_, guard_)) return;
+      if (!IsStartupLike(f)) return;
+      if (const char16_t* rule = KeepingRule(f, *text_, guard_)) {
+        kept_rules_[library] = rule;  // build report
+        return;
+      }
       RemoveFunction(f, functions);
-      Drop(library);
+      Drop(library, IsImagePluginLibrary(library) ? u"plugin" : u"startup");
     } else if (n == 2) {
       int k = 0;
       for (const auto& function : functions.entries()) {
@@ -176,7 +201,7 @@ class UncalledRemoval {
       }
       for (const UString& f : called_once) {
         RemoveFunction(f, functions);
-        if (text_->HasHeaderLine(library)) Drop(library);
+        if (text_->HasHeaderLine(library)) Drop(library, u"pair");
       }
     }
   }
@@ -184,7 +209,22 @@ class UncalledRemoval {
   void RemoveFunction(const UString& f, FunctionTable& functions) {
     text_->CommentOutFunction(f);
     io_.log(u"\t\t" + f);
+    if (io_.record) io_.record->functions.push_back(f);  // build report
     functions.Erase(f);
+  }
+
+  // --- Build report: every library of the table that stays, with the
+  // symbols left in it and the rule that kept it, if one did.
+  void RecordKeptLibraries() {
+    if (!io_.record) return;
+    for (const auto& library : table_.entries()) {
+      if (std::find(dropped_.begin(), dropped_.end(), library.key) != dropped_.end()) continue;
+      KeptLibrary kept{library.key, {}, {}};
+      for (const auto& function : library.value.entries()) kept.symbols.push_back({function.key, function.value});
+      auto rule = kept_rules_.find(library.key);
+      if (rule != kept_rules_.end()) kept.rule = rule->second;
+      io_.record->kept.push_back(std::move(kept));
+    }
   }
 
   std::vector<UString>& libraries_;
@@ -194,6 +234,9 @@ class UncalledRemoval {
   const PruningIo& io_;
   PluginGuard guard_;
   UString removed_libraries_;
+  // Build report only.
+  std::vector<UString> dropped_;
+  std::unordered_map<UString, UString> kept_rules_;
 };
 
 }  // namespace

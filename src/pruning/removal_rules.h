@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/build_record.h"
 #include "pruning/image_plugins.h"
 #include "pruning/library_table.h"
 #include "pruning/pruning_text.h"
@@ -27,6 +28,8 @@ struct PruningIo {
   std::function<void(const UString&)> log;                                 // one run-log item
   std::function<void(int)> progress;
   std::function<void()> beep;
+  // Filled with what the run removed and kept, for the build report.
+  PruningRecord* record = nullptr;
 };
 
 // Finds the plugins the program needs in the text as it was given.

@@ -38,6 +38,7 @@ class DllCopier {
         UString target = output_folder_ + entry.dll;
         if (ctx_.files.CopyFileOver(compiler_folder + entry.dll, target)) {
           ctx_.log.Append(u"\t\u00B7  " + UString(entry.dll) + u" --> " + target + u"\r\n");
+          ctx_.record.dlls_copied.push_back({entry.dll, target});  // for the build report
         }
       }
     }
@@ -73,6 +74,7 @@ class DllCopier {
     UString target = output_folder_ + PathFileName(from);
     if (ctx_.files.CopyFileOver(from, target)) {
       ctx_.log.Append(u"\t\u00B7  " + shown_name + u" --> " + target + u"\r\n");
+      ctx_.record.dlls_copied.push_back({shown_name, target});  // for the build report
     }
   }
 

@@ -28,6 +28,7 @@ PruningIo IoOf(BuildContext& ctx) {
   io.log = [&ctx](const UString& item) { ctx.log.Append(item); };
   io.progress = [&ctx](int percent) { ctx.host.SetProgress(percent); };
   io.beep = [&ctx] { ctx.host.PlayTone(800, 50); };
+  io.record = &ctx.record.pruning;  // build report
   return io;
 }
 

@@ -47,9 +47,10 @@ UString MacroLogItem(const MacroRemovalResult& result) {
 }
 
 void RemoveMacros(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits](const SourceText& file,
+  RewritePreprocessedFile(ctx, u"Error Macros", 25, [&limits = ctx.text_limits, &record = ctx.record](const SourceText& file,
                                                          const std::function<void()>& release_file) {
     MacroRemovalResult result = RemoveMacroBlocks(file, limits, release_file);
+    if (result.ok) record.macros = result.names;  // the names as logged, for the build report
     return RewrittenText{result.ok, std::move(result.text), result.ok ? MacroLogItem(result) : UString()};
   });
 }

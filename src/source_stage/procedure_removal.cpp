@@ -102,9 +102,10 @@ UString ProcedureLogItem(const ProcedureRemovalResult& result) {
 }
 
 void RemoveUncalledProcedures(BuildContext& ctx) {
-  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits](const SourceText& file,
+  RewritePreprocessedFile(ctx, u"Error Procedures", 33, [&limits = ctx.text_limits, &record = ctx.record](const SourceText& file,
                                                          const std::function<void()>& release_file) {
     ProcedureRemovalResult result = RemoveUncalledProcedureBlocks(file, limits, release_file);
+    if (result.ok) record.procedures = result.removed;  // the names as logged, for the build report
     return RewrittenText{result.ok, std::move(result.text), result.ok ? ProcedureLogItem(result) : UString()};
   });
 }

@@ -5,13 +5,24 @@
 namespace sparlin {
 
 const char kCliUsage[] =
-    "usage: sparlin-cli [--set KEY=VALUE]... [--log FILE] [--run] [--trace] [--] PARAM1 [PARAM2]\n"
+    "usage: sparlin-cli [--set KEY=VALUE]... [--log FILE] [--run] [--trace] [--report FILE] [--compare]\n"
+    "                   [--] PARAM1 [PARAM2]\n"
     "  Builds PARAM1 (or PARAM2 when PARAM1 is blank) through the PureBasic compiler named by\n"
     "  PB_TOOL_Compiler, as one Compile of the Sparlin window would, and prints the run log.\n"
     "  --set KEY=VALUE  override a setting of Sparlin.ini for this run (repeatable)\n"
     "  --log FILE       save the run log to FILE afterwards\n"
     "  --run            run the built program afterwards and report an access violation\n"
     "  --trace          report progress, button and sound effects on standard error\n"
+    "  --report FILE    write what the build did to FILE as one JSON document (UTF-8), also\n"
+    "                   when it fails: version, source, output {path, bytes}, settings,\n"
+    "                   stages [{name, ran, arguments, exit_code, seconds}], removed {macros,\n"
+    "                   procedures, pruning_ran, functions, libraries [{name, reason}]},\n"
+    "                   kept_libraries [{name, symbols [{name, call_count}], rule}],\n"
+    "                   dlls_copied [{name, path}], messages [{title, text}], result, exit_code\n"
+    "  --compare        build the assembly once more without library pruning into a temporary\n"
+    "                   file, print \"[size N without pruning M, P% smaller]\" on standard error\n"
+    "                   and add output.bytes_without_pruning and output.bytes_saved (or\n"
+    "                   output.compare_failed / compare_skipped) to the report; needs CreateOUT=1\n"
     "  -h, --help       print this text and exit\n"
     "  --version        print the version and exit\n";
 
@@ -84,6 +95,14 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<UString>& args, 
           if (!ParseOverride(value, o, error)) return std::nullopt;
           parsed.overrides.push_back(o);
         }
+      } else if (arg == u"--report") {
+        if (i + 1 >= args.size()) {
+          error = "--report needs a value";
+          return std::nullopt;
+        }
+        parsed.report_file = args[++i];
+      } else if (arg == u"--compare") {
+        parsed.compare = true;
       } else if (arg == u"--run") {
         parsed.run = true;
       } else if (arg == u"--trace") {

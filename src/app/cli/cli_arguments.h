@@ -1,5 +1,6 @@
 // The command line of sparlin-cli:
-//   sparlin-cli [--set KEY=VALUE]... [--log FILE] [--run] [--trace] [--] PARAM1 [PARAM2]
+//   sparlin-cli [--set KEY=VALUE]... [--log FILE] [--run] [--trace] [--report FILE] [--compare]
+//               [--] PARAM1 [PARAM2]
 //   sparlin-cli --help | -h | --version
 #pragma once
 
@@ -25,6 +26,11 @@ struct CliArguments {
   bool help = false;     // --help or -h: print the usage, build nothing
   bool version = false;  // --version: print the version, build nothing
   std::vector<UString> parameters;  // PARAM1 and PARAM2, as given
+
+  // The build report: the JSON file to write, and whether to measure the
+  // build once more without library pruning.
+  std::optional<UString> report_file;
+  bool compare = false;
 };
 
 // nullopt with `error` set for a usage error.

@@ -20,6 +20,7 @@ void CliHost::SetProgress(int percent) { Trace("[progress " + std::to_string(per
 void CliHost::EnableButton(int control) { Trace("[enable " + std::to_string(control) + "]"); }
 
 void CliHost::ShowMessage(const UString& title, const UString& text, MessageIcon) {
+  messages_.push_back({title, text});
   std::string body;
   for (char c : EncodeUtf8(text)) {
     if (c == '\n') body += "\\n";

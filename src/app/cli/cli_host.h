@@ -2,7 +2,10 @@
 // boxes and (with --trace) every user-interface effect on standard error.
 #pragma once
 
+#include <vector>
+
 #include "app/app_host.h"
+#include "app/build_report.h"
 #include "core/options.h"
 
 namespace sparlin {
@@ -23,12 +26,15 @@ class CliHost : public AppHost {
   void BringMainWindowToFront() override {}
 
   const OptionValues& options() const { return options_; }
+  // Every message shown, in order (for the build report).
+  const std::vector<ShownMessage>& messages() const { return messages_; }
 
  private:
   void Trace(const std::string& line);
 
   OptionValues options_;
   bool trace_;
+  std::vector<ShownMessage> messages_;
 };
 
 }  // namespace sparlin

@@ -6,6 +6,7 @@
 
 #include "app/cli/cli_arguments.h"
 #include "app/cli/cli_host.h"
+#include "app/cli/cli_report.h"
 #include "app/run_output.h"
 #include "app/session.h"
 #include "app/settings_file.h"
@@ -57,24 +58,54 @@ int RunCli(const std::vector<UString>& args) {
   settings.CreateIfMissing();
   OptionValues options = StartupOptionValues(settings);
   ApplyOverrides(parsed->overrides, options);
+  // --compare
+  if (std::string compare_error = CompareUsageError(*parsed, options); !compare_error.empty()) {
+    std::fprintf(stderr, "sparlin-cli: %s\n%s", compare_error.c_str(), kCliUsage);
+    return kExitUsage;
+  }
 
   CliHost host(options, parsed->trace);
   Session session(LaunchParameters::FromEnvironment(parameter1, parameter2), host);
   session.WriteBanner();
   session.ApplySuffix(options.suffix);  // the stored Suffix applies from start-up
 
+  // --report, --compare: the report is never written over a file of the build.
+  bool report_allowed = ReportPathAllowed(*parsed, session, host);
+  session.context().record.keep_unpruned_assembly = parsed->compare;
+
   bool finished = false;
-  if (!session.globals().SourcePath.empty()) {
+  if (report_allowed && !session.globals().SourcePath.empty()) {
     // The build runs on its own thread, as in the window.
     std::thread build([&] { finished = RunBuild(session.context()); });
     build.join();
   }
   int exit_code = finished ? kExitFinished : kExitNotFinished;
+  // --report, --compare
+  std::optional<int64_t> output_bytes = BuiltOutputBytes(session);
+  CompareOutcome compare = RunCompareIfAsked(*parsed, session, output_bytes);
 
   if (parsed->log_file) SaveLogFile(*parsed->log_file, session.log(), host);
   if (parsed->run && finished) {
     auto program_exit = RunOutput(session.globals(), host, ForwardToStderr);
     if (program_exit && *program_exit == platform::kAccessViolation) exit_code = kExitAccessViolation;
+  }
+  // --report
+  if (!report_allowed) {
+    exit_code = kExitNotFinished;
+  } else {
+    const BuildState& state = session.state();
+    GlobalValues g = state.globals;
+    CompleteOutputPath(g);
+    BuildReportInput report;
+    report.source = state.UserSourcePath.empty() ? g.SourcePath : state.UserSourcePath;
+    report.output_path = g.OutputPath;
+    report.output_bytes = output_bytes;
+    report.settings = &options;
+    report.record = &session.context().record;
+    report.finished = finished;
+    report.exit_code = exit_code;
+    report.compare = compare;
+    if (!WriteReportIfAsked(*parsed, session, host, std::move(report))) exit_code = kExitNotFinished;
   }
   session.RunExitSteps(options.On(Option::DelOnExit));
   return exit_code;
