@@ -59,7 +59,7 @@ CompareOutcome MeasureWithoutPruning(BuildContext& ctx, UStringView temporary_fo
     return Nothing(u"the build did not reach library pruning");
   }
   const GlobalValues& g = ctx.state.globals;
-  UString assembly_path = FreshPath(temporary_folder, u"asm");
+  UString assembly_path = FreshPath(PathFolder(g.AsmPath), u"asm");
   UString output_path = FreshPath(temporary_folder, PathExtension(PathFileName(g.OutputPath)));
   if (!ctx.files.CreateNewFile(assembly_path, *record.unpruned_assembly)) {
     return Failed(std::nullopt, WritingFailedText(assembly_path));

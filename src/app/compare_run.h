@@ -12,8 +12,11 @@ namespace sparlin {
 // TMP or TEMP, else "/tmp/".
 UString TemporaryFolder();
 
-// Runs the comparison after a build whose output was made. Leaves nothing of
-// it on disk; never touches the build's own files or its run log.
+// Runs the comparison once the build has made its output, while the files
+// its switches name (resource script, export definitions) are still there.
+// The assembly goes beside the build's own, the output into
+// `temporary_folder`; both are deleted. Never touches the build's own files
+// or its run log.
 CompareOutcome MeasureWithoutPruning(BuildContext& ctx, UStringView temporary_folder);
 
 // The switches with the output path of the "/EXE" switch replaced.

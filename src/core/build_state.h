@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/build_host.h"
@@ -80,6 +81,10 @@ struct BuildContext {
   TextBuilderLimits text_limits{};
   // What the build did, for the build report.
   BuildRecord record{};
+  // Called once the output program is made, while the build's companion
+  // files are still there (sparlin-cli's measured comparison); its time is
+  // not counted as the build's.
+  std::function<void(BuildContext&)> after_output{};
 
   bool OptionOn(Option option) const { return host.OptionValue(option) != 0; }
 };

@@ -35,6 +35,11 @@ bool RunBuild(BuildContext& ctx) {
     if (AssemblyStage(ctx)) {
       if (ReassembleStage(ctx)) {
         finished = true;
+        if (ctx.after_output) {
+          uint64_t hook_start = platform::MonotonicMillis();
+          ctx.after_output(ctx);
+          start += platform::MonotonicMillis() - hook_start;
+        }
         ctx.log.Append(u"\tAll Finished!\r\n\r\n");
         if (!ctx.state.globals.ResourceScriptPath.empty()) ctx.files.DeleteFile(ctx.state.globals.ResourceScriptPath);
         ctx.host.PlaySound(Sound::kInformation);

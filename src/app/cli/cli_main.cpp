@@ -72,6 +72,8 @@ int RunCli(const std::vector<UString>& args) {
   // --report, --compare: the report is never written over a file of the build.
   bool report_allowed = ReportPathAllowed(*parsed, session, host);
   session.context().record.keep_unpruned_assembly = parsed->compare;
+  CompareOutcome compare;
+  ArmCompare(*parsed, session, compare);
 
   bool finished = false;
   if (report_allowed && !session.globals().SourcePath.empty()) {
@@ -82,7 +84,7 @@ int RunCli(const std::vector<UString>& args) {
   int exit_code = finished ? kExitFinished : kExitNotFinished;
   // --report, --compare
   std::optional<int64_t> output_bytes = BuiltOutputBytes(session);
-  CompareOutcome compare = RunCompareIfAsked(*parsed, session, output_bytes);
+  FinishCompare(*parsed, output_bytes, compare);
 
   if (parsed->log_file) SaveLogFile(*parsed->log_file, session.log(), host);
   if (parsed->run && finished) {

@@ -64,15 +64,20 @@ std::optional<int64_t> BuiltOutputBytes(Session& session) {
   return size >= 0 ? std::optional<int64_t>(size) : std::nullopt;
 }
 
-CompareOutcome RunCompareIfAsked(const CliArguments& arguments, Session& session,
-                                 const std::optional<int64_t>& output_bytes) {
-  CompareOutcome outcome;
-  if (!arguments.compare) return outcome;
+void ArmCompare(const CliArguments& arguments, Session& session, CompareOutcome& outcome) {
+  if (!arguments.compare) return;
+  session.context().after_output = [&outcome](BuildContext& ctx) {
+    outcome = MeasureWithoutPruning(ctx, TemporaryFolder());
+  };
+}
+
+void FinishCompare(const CliArguments& arguments, const std::optional<int64_t>& output_bytes,
+                   CompareOutcome& outcome) {
+  if (!arguments.compare) return;
   if (!output_bytes) {
+    outcome = CompareOutcome{};
     outcome.kind = CompareOutcome::Kind::kNothingToCompare;
     outcome.reason = u"the build made no output";
-  } else {
-    outcome = MeasureWithoutPruning(session.context(), TemporaryFolder());
   }
   switch (outcome.kind) {
     case CompareOutcome::Kind::kMeasured:
@@ -86,7 +91,6 @@ CompareOutcome RunCompareIfAsked(const CliArguments& arguments, Session& session
       PrintLine("[compare skipped: " + EncodeUtf8(outcome.reason) + "]");
       break;
   }
-  return outcome;
 }
 
 bool WriteReportIfAsked(const CliArguments& arguments, Session& session, CliHost& host, BuildReportInput input) {

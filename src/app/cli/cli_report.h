@@ -21,9 +21,14 @@ bool ReportPathAllowed(const CliArguments& arguments, Session& session, CliHost&
 // After the build: the size of the output it made, absent when none.
 std::optional<int64_t> BuiltOutputBytes(Session& session);
 
-// Runs the comparison when asked and prints its line on standard error.
-CompareOutcome RunCompareIfAsked(const CliArguments& arguments, Session& session,
-                                 const std::optional<int64_t>& output_bytes);
+// With --compare, has the build run the comparison into `outcome` once its
+// output is made.
+void ArmCompare(const CliArguments& arguments, Session& session, CompareOutcome& outcome);
+
+// After the build: completes `outcome` for a build that made no output and
+// prints its line on standard error.
+void FinishCompare(const CliArguments& arguments, const std::optional<int64_t>& output_bytes,
+                   CompareOutcome& outcome);
 
 // Writes the report when asked; false, with the message shown, when it could
 // not be written.
