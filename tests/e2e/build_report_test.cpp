@@ -359,13 +359,17 @@ TEST_F(BuildReportE2e, AFailingComparisonIsReportedAndChangesNothingOfTheBuild) 
 }
 
 TEST_F(BuildReportE2e, ReportPathsThatCannotOrMustNotBeWritten) {
-  // Over the source: refused before anything is built.
-  Build over = Run("console", "Console.pb", "over", {"--report", "Console.pb"});
-  EXPECT_EQ(over.result.exit_code, 1);
-  EXPECT_NE(over.result.err.find("[message Error Report] "), std::string::npos) << over.result.err;
-  EXPECT_EQ(fs::file_size(over.folder / "Console.pb"),
-            fs::file_size(fs::path(SPARLIN_SOURCE_DIR) / "examples/console/Console.pb"));
-  EXPECT_FALSE(fs::exists(over.folder / "Console_Sparl.pb"));
+  // Over the source, named as the source is or relative to the current
+  // folder: refused before anything is built.
+  for (const std::string& report : {(dir_.path() / "over-0/Console.pb").string(), std::string("CONSOLE.PB")}) {
+    std::string tag = report == "CONSOLE.PB" ? "over-1" : "over-0";
+    Build over = Run("console", "Console.pb", tag, {"--report", report});
+    EXPECT_EQ(over.result.exit_code, 1);
+    EXPECT_NE(over.result.err.find("[message Error Report] "), std::string::npos) << over.result.err;
+    EXPECT_EQ(fs::file_size(over.folder / "Console.pb"),
+              fs::file_size(fs::path(SPARLIN_SOURCE_DIR) / "examples/console/Console.pb"));
+    EXPECT_FALSE(fs::exists(over.folder / "Console_Sparl.pb"));
+  }
 
   // A folder that does not exist: the build stands, the report is a message.
   Build unwritable = Run("console", "Console.pb", "unwritable", {"--report", "missing/report.json"});
