@@ -32,9 +32,9 @@ AsmBytesPassResult RunLinePass(BuildContext& ctx, std::string bytes, const AsmPa
 
 // For the measured comparison of the build report: the file as it would be
 // written with these line rules and no pruning.
-void KeepUnprunedAssembly(BuildContext& ctx, const StageText& pass) {
+void KeepUnprunedAssembly(BuildContext& ctx, const AsmBytesPassResult& pass) {
   if (!ctx.record.keep_unpruned_assembly) return;
-  ctx.record.unpruned_assembly = (pass.ascii ? *pass.ascii : EncodeUtf8(pass.text)) + "\r\n";
+  ctx.record.unpruned_assembly = pass.text + "\r\n";
 }
 
 }  // namespace
