@@ -1,5 +1,7 @@
 #include "app/win32/log_feed.h"
 
+#include <string>
+
 namespace sparlin::win32 {
 namespace {
 
@@ -17,6 +19,28 @@ size_t PieceLength(UStringView text) {
 }
 
 }  // namespace
+
+UString ViewTextOf(UStringView chunk) {
+  size_t lines = 0;
+  for (char16_t c : chunk) lines += c == u'\n';
+  if (lines <= kViewLinesPerAppend) return UString(chunk);
+  // The ends of the first and of the last half of the lines shown.
+  size_t half = kViewLinesPerAppend / 2;
+  size_t head_end = 0, tail_start = chunk.size(), seen = 0;
+  for (size_t i = 0; i < chunk.size() && seen < half; ++i) {
+    if (chunk[i] == u'\n' && ++seen == half) head_end = i + 1;
+  }
+  seen = 0;
+  for (size_t i = chunk.size(); i-- > 0;) {
+    if (chunk[i] == u'\n' && ++seen == half + 1) {
+      tail_start = i + 1;
+      break;
+    }
+  }
+  size_t left_out = lines - 2 * half;
+  std::string note = "\t[ " + std::to_string(left_out) + " lines left out here; Save Log writes the whole log ]\r\n";
+  return UString(chunk.substr(0, head_end)) + UString(note.begin(), note.end()) + UString(chunk.substr(tail_start));
+}
 
 bool LogFeed::Push(UStringView text) {
   std::deque<UString> pieces;

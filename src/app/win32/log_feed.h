@@ -11,6 +11,16 @@
 
 namespace sparlin::win32 {
 
+// The most lines of one append that the view shows. The view costs far more
+// memory per line than the text itself, so of a longer append (a compiler
+// that prints hundreds of thousands of lines) it shows the first and the
+// last half of that many and, between them, a line that says how many it
+// left out. The run log itself keeps every line: Save Log writes them all.
+constexpr size_t kViewLinesPerAppend = 25000;
+
+// `chunk` as the view shows it, under the rule above.
+UString ViewTextOf(UStringView chunk);
+
 class LogFeed {
  public:
   // The most UTF-16 code units of one piece.

@@ -21,8 +21,8 @@ void WindowHost::LogAppended(const UString& chunk) {
   // the build thread's wait in the feed, in order, and the event loop shows
   // them piece by piece. The build thread thus never waits for the view.
   if (GetCurrentThreadId() == app_.main_thread && app_.log_feed.Empty() && chunk.size() <= LogFeed::kPieceUnits) {
-    AppendToLogView(chunk);
-  } else if (app_.log_feed.Push(chunk)) {
+    AppendToLogView(ViewTextOf(chunk));
+  } else if (app_.log_feed.Push(ViewTextOf(chunk))) {
     PostMessageW(app_.main, kLogPendingMessage, 0, 0);
   }
 }
