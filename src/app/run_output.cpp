@@ -1,7 +1,6 @@
 #include "app/run_output.h"
 
 
-#include "platform/platform.h"
 #include "platform/worker_thread.h"
 #include "text/paths.h"
 
@@ -18,7 +17,8 @@ void CompleteOutputPath(GlobalValues& g) {
   if (PathFolder(g.OutputPath).empty()) g.OutputPath = PathFolder(g.SourcePath) + PathFileName(g.OutputPath);
 }
 
-std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramOutputSink& program_output) {
+std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramOutputSink& program_output,
+                                  platform::ProcessLauncher& processes) {
   CompleteOutputPath(g);
   host.SetMainWindowEnabled(false);
   platform::ProcessOptions options;
@@ -27,7 +27,7 @@ std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramO
   options.hidden = false;
   options.capture_stdout = static_cast<bool>(program_output);
   std::optional<uint32_t> exit_code;
-  if (auto process = platform::StartProcess(options)) {
+  if (auto process = processes.Start(options)) {
     std::string line;
     while (options.capture_stdout && process->ReadLine(line)) program_output(line);
     exit_code = process->Wait();

@@ -22,7 +22,8 @@ void CompleteOutputPath(GlobalValues& g);
 // or nullopt when it could not be started. With `program_output` set, the
 // program's standard output comes through a pipe, line by line, to it.
 using ProgramOutputSink = std::function<void(const std::string& line)>;
-std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramOutputSink& program_output = {});
+std::optional<uint32_t> RunOutput(GlobalValues& g, AppHost& host, const ProgramOutputSink& program_output = {},
+                                  platform::ProcessLauncher& processes = platform::SystemProcessLauncher());
 
 // Starts RunOutput on a worker thread that nobody joins.
 bool StartRunOutputThread(GlobalValues& g, AppHost& host);

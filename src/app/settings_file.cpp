@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "platform/platform.h"
 #include "text/text_ops.h"
 
 namespace sparlin {
@@ -123,24 +122,34 @@ std::string UpdateSettings(std::string_view existing_bytes, const OptionValues& 
 }
 
 bool SettingsFile::CreateIfMissing() const {
-  int64_t size = platform::FileSize(path);
+  int64_t size = files->FileSize(path);
   if (size != platform::kFileMissing) return size >= 0;
   // Complete or absent: a settings file cut short (a full disk) would never
   // be completed, and every later launch would run on missing-key values.
   // Another launch creating it at the same moment is as good as creating it.
-  return platform::CreateNewFile(path, CreatedSettingsFileBytes()) || platform::FileSize(path) >= 0;
+  return files->CreateNewFile(path, CreatedSettingsFileBytes()) || files->FileSize(path) >= 0;
 }
+
+namespace {
+
+bool ReadSettingsBytes(platform::FileSystem& files, const UString& path, std::string& bytes) {
+  int64_t size = files.FileSize(path);
+  return size >= 0 && size <= kLargestSettingsFile && files.ReadWholeFile(path, bytes) &&
+         bytes.size() <= static_cast<size_t>(kLargestSettingsFile);
+}
+
+}  // namespace
 
 std::optional<OptionValues> SettingsFile::Load() const {
   std::string bytes;
-  if (platform::FileSize(path) < 0 || !platform::ReadWholeFile(path, bytes)) return std::nullopt;
+  if (!ReadSettingsBytes(*files, path, bytes)) return std::nullopt;
   return ParseSettings(bytes);
 }
 
 bool SettingsFile::Save(const OptionValues& values) const {
   std::string bytes;
-  if (platform::FileSize(path) < 0 || !platform::ReadWholeFile(path, bytes)) return false;
-  return platform::SafeReplaceFile(path, UpdateSettings(bytes, values));
+  if (!ReadSettingsBytes(*files, path, bytes)) return false;
+  return files->SafeReplaceFile(path, UpdateSettings(bytes, values));
 }
 
 OptionValues StartupOptionValues(const SettingsFile& file) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/options.h"
+#include "platform/file_system.h"
 
 namespace sparlin {
 
@@ -23,14 +24,20 @@ OptionValues ParseSettings(std::string_view bytes);
 // are replaced, missing keys are added at the end of the group.
 std::string UpdateSettings(std::string_view existing_bytes, const OptionValues& values);
 
+// No settings file comes near this size; a larger file is not read (a
+// file of that size could only take memory), its launch runs on the values
+// of a missing file and the Settings window does not save into it.
+inline constexpr int64_t kLargestSettingsFile = 1 << 20;
+
 // The settings file as start-up and the Settings window use it.
 struct SettingsFile {
   UString path = kSettingsFileName;
+  platform::FileSystem* files = &platform::SystemFileSystem();
 
   // Creates the file with its defaults when nothing of that name exists.
   // False when it is missing and could not be created.
   bool CreateIfMissing() const;
-  // The file's values; nullopt when there is no file.
+  // The file's values; nullopt when there is no file or it is too large.
   std::optional<OptionValues> Load() const;
   // Saves into an existing file (safe replace); a missing file is skipped.
   bool Save(const OptionValues& values) const;

@@ -35,6 +35,9 @@ class BuildHost {
   // (RunLog has already put the "\r\n" before it when the log was not empty).
   // The view's caret goes to the end and its selection is cleared.
   virtual void LogAppended(const UString& chunk) = 0;
+  // The same chunk in UTF-8, as the run log holds it; a front end that
+  // shows UTF-8 takes it as it is, without a conversion.
+  virtual void LogAppendedUtf8(std::string_view chunk) { LogAppended(DecodeUtf8(chunk)); }
   virtual void SetProgress(int percent) = 0;
   virtual void EnableButton(int control) = 0;
 

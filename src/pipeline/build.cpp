@@ -1,5 +1,6 @@
 #include "pipeline/build.h"
 
+#include "core/messages.h"
 #include "pipeline/stages.h"
 #include "platform/platform.h"
 #include "text/paths.h"
@@ -20,13 +21,12 @@ void DeleteIntermediateFiles(BuildContext& ctx) {
 }  // namespace
 
 bool RunBuild(BuildContext& ctx) {
-  // One build per source at a time: a second Sparlin on the same source
-  // would write the same files while the first still works on them.
+  // One build per folder at a time: a second Sparlin building there would
+  // write the same files while the first still works on them.
   const UString& source = ctx.state.globals.SourcePath;
   auto lock = ctx.files.LockSourceForBuild(source);
   if (!lock) {
-    ctx.host.ShowMessage(u"Error Busy", u"Another Sparlin is building " + source + u" right now.",
-                         MessageIcon::kError);
+    ctx.host.ShowMessage(kBusyTitle, BusyText(PathFolder(source)), MessageIcon::kError);
     return false;
   }
   uint64_t start = platform::MonotonicMillis();

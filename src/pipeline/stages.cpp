@@ -10,6 +10,7 @@
 #include "core/build_paths.h"
 #include "pipeline/compiler_process.h"
 #include "pipeline/stage_record.h"
+#include "platform/forwarding_file_system.h"
 #include "text/paths.h"
 
 namespace sparlin {
@@ -63,6 +64,39 @@ bool PreprocessStage(BuildContext& ctx) {
   return true;
 }
 
+namespace {
+
+// Watches the assembly rewrite's reading and replacing of the assembly file:
+// the rewrite reports its failures as messages only, and the stage must not
+// link a file that it did not rewrite.
+class AssemblyFileWatch final : public platform::ForwardingFileSystem {
+ public:
+  AssemblyFileWatch(platform::FileSystem& inner, UStringView asm_path)
+      : ForwardingFileSystem(inner), asm_path_(asm_path) {}
+
+  bool ReadWholeFile(UStringView path, std::string& bytes) override {
+    bool read = ForwardingFileSystem::ReadWholeFile(path, bytes);
+    if (path == asm_path_ && !read) unreadable_ = true;
+    return read;
+  }
+  bool SafeReplaceFile(UStringView path, std::string_view bytes) override {
+    bool replaced = ForwardingFileSystem::SafeReplaceFile(path, bytes);
+    if (path == asm_path_ && replaced) rewritten_ = true;
+    return replaced;
+  }
+
+  // The rewritten file is in place, or there was none to rewrite (the
+  // reassemble run then meets the missing file as before).
+  bool MayGoOn() const { return rewritten_ || unreadable_; }
+
+ private:
+  UString asm_path_;
+  bool unreadable_ = false;
+  bool rewritten_ = false;
+};
+
+}  // namespace
+
 bool AssemblyStage(BuildContext& ctx) {
   ctx.host.SetProgress(33);
   ctx.log.Append(AsmHeader());
@@ -73,8 +107,13 @@ bool AssemblyStage(BuildContext& ctx) {
   const UString parameters = AssemblyParameters(ctx.state.globals, ctx.state.source.Switches);
   StageRecording recording(ctx, kStageAssembly, parameters);  // for the build report
   if (!CollectCompilerOutput(ctx, StartCompiler(ctx, parameters))) return false;
-  RewriteAssemblyFile(ctx);
-  return true;
+  AssemblyFileWatch watch(ctx.files, ctx.state.globals.AsmPath);
+  // The same context on the watched files; the record goes with it and back.
+  BuildContext watched{ctx.state,       ctx.host,           ctx.log,         watch,
+                       ctx.processes,   ctx.text_limits,    std::move(ctx.record), ctx.after_output};
+  RewriteAssemblyFile(watched);
+  ctx.record = std::move(watched.record);
+  return watch.MayGoOn();
 }
 
 bool ReassembleStage(BuildContext& ctx) {

@@ -47,6 +47,10 @@ std::vector<UString> SplitCommandLine(UStringView p) {
 
 UString QuoteArgument(UStringView argument) {
   if (!argument.empty() && argument.find_first_of(u" \t\"") == UStringView::npos) return UString(argument);
+  return QuotedPath(argument);
+}
+
+UString QuotedPath(UStringView argument) {
   UString out = u"\"";
   size_t backslashes = 0;
   for (char16_t c : argument) {

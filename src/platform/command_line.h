@@ -17,4 +17,9 @@ std::vector<UString> SplitCommandLine(UStringView parameters);
 // The reverse: one argument quoted so that SplitCommandLine gives it back.
 UString QuoteArgument(UStringView argument);
 
+// A path as one argument, always in double quotes: "\"" + path + "\"" for
+// every ordinary path, with a quote inside and backslashes before the closing
+// quote escaped so that the path stays one argument.
+UString QuotedPath(UStringView path);
+
 }  // namespace sparlin

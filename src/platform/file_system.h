@@ -40,6 +40,10 @@ class FileSystem {
   // old file. Never copies a file onto itself.
   virtual bool CopyFileOver(UStringView from, UStringView to) = 0;
   virtual bool DeleteFile(UStringView path) = 0;
+  // True when both paths name one existing file, whatever the spelling: links
+  // followed, device and inode compared (on Windows the volume serial number
+  // and the file index).
+  virtual bool SameFile(UStringView a, UStringView b) = 0;
 
   // The lock for builds of `source_path` (see platform/source_lock.h); null
   // while another holder, in this process or another, has it.

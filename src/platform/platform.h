@@ -26,6 +26,7 @@ bool SafeReplaceFile(UStringView path, std::string_view bytes);
 bool CreateNewFile(UStringView path, std::string_view bytes);
 bool CopyFileOver(UStringView from, UStringView to);
 bool DeleteFile(UStringView path);
+bool SameFile(UStringView a, UStringView b);
 std::unique_ptr<SourceLock> LockSourceForBuild(UStringView source_path);
 
 // An environment variable; empty when unset.

@@ -38,6 +38,8 @@ class ProcessLauncher {
   virtual ~ProcessLauncher() = default;
   // Starts the program without waiting; null when it cannot be started.
   virtual std::unique_ptr<Process> Start(const ProcessOptions& options) = 0;
+  // True once Sparlin is stopping and starts nothing more on purpose.
+  virtual bool StartsRefused() { return false; }
 };
 
 // The operating system's processes.

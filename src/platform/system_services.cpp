@@ -1,5 +1,6 @@
 // The operating system's files and processes behind the interfaces that the
 // build is handed.
+#include "platform/child_processes.h"
 #include "platform/platform.h"
 
 namespace sparlin::platform {
@@ -20,6 +21,7 @@ class OsFileSystem final : public FileSystem {
   }
   bool CopyFileOver(UStringView from, UStringView to) override { return platform::CopyFileOver(from, to); }
   bool DeleteFile(UStringView path) override { return platform::DeleteFile(path); }
+  bool SameFile(UStringView a, UStringView b) override { return platform::SameFile(a, b); }
   std::unique_ptr<SourceLock> LockSourceForBuild(UStringView source_path) override {
     return platform::LockSourceForBuild(source_path);
   }
@@ -28,6 +30,7 @@ class OsFileSystem final : public FileSystem {
 class OsProcessLauncher final : public ProcessLauncher {
  public:
   std::unique_ptr<Process> Start(const ProcessOptions& options) override { return StartProcess(options); }
+  bool StartsRefused() override { return ChildProcessesEnded(); }
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "asm_format/assembly_lines.h"
 #include "asm_format/data_word_line.h"
+#include "core/build_paths.h"
 #include "text/paths.h"
 #include "text/text_ops.h"
 
@@ -36,7 +37,7 @@ class DllCopier {
       for (const CompilerDll& entry : kCompilerDlls) {
         if (library != entry.library) continue;
         UString target = output_folder_ + entry.dll;
-        if (ctx_.files.CopyFileOver(compiler_folder + entry.dll, target)) {
+        if (!IsOutputFile(target) && ctx_.files.CopyFileOver(compiler_folder + entry.dll, target)) {
           ctx_.log.Append(u"\t\u00B7  " + UString(entry.dll) + u" --> " + target + u"\r\n");
           ctx_.record.dlls_copied.push_back({entry.dll, target});  // for the build report
         }
@@ -70,9 +71,15 @@ class DllCopier {
     return start == UStringView::npos ? UString() : UString(line.substr(start));
   }
 
+  // The program just built is never replaced by a DLL of the same name.
+  bool IsOutputFile(const UString& target) {
+    const UString& output = ctx_.state.globals.OutputPath;
+    return NamesSameFile(target, output) || ctx_.files.SameFile(target, output);
+  }
+
   void CopyAndLog(const UString& from, const UString& shown_name) {
     UString target = output_folder_ + PathFileName(from);
-    if (ctx_.files.CopyFileOver(from, target)) {
+    if (!IsOutputFile(target) && ctx_.files.CopyFileOver(from, target)) {
       ctx_.log.Append(u"\t\u00B7  " + shown_name + u" --> " + target + u"\r\n");
       ctx_.record.dlls_copied.push_back({shown_name, target});  // for the build report
     }
@@ -87,6 +94,8 @@ class DllCopier {
 
 UString DllPathFromDataWordLine(UStringView line) {
   UString text = TrimBlanks(DecodeDataWordLine(line));
+  // A zero inside the string ends the name the system would see: no file.
+  if (text.find(u'\0') != UString::npos) return UString();
   return ToLower(PathExtension(text)) == u"dll" ? text : UString();
 }
 

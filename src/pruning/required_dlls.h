@@ -9,11 +9,13 @@
 namespace sparlin {
 
 // With CopyDLL on, copies each DLL found into the output folder and logs
-// every successful copy. Nothing here stops the build or shows a message.
+// every successful copy; never onto the output file itself. Nothing here
+// stops the build or shows a message.
 void CopyRequiredDlls(BuildContext& ctx);
 
 // The text of a data-word line (trimmed of blanks) when that text names a
-// ".dll" file (extension compared ignoring case); empty otherwise.
+// ".dll" file (extension compared ignoring case) and holds no zero character;
+// empty otherwise.
 UString DllPathFromDataWordLine(UStringView line);
 
 }  // namespace sparlin

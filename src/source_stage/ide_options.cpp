@@ -2,6 +2,7 @@
 
 #include "core/build_paths.h"
 #include "core/messages.h"
+#include "platform/command_line.h"
 #include "source_stage/option_lines.h"
 #include "source_stage/resource_script.h"
 #include "text/paths.h"
@@ -67,6 +68,14 @@ void FillEditorConstants(IdeOptions& options) {
   }
 }
 
+// The option whose value cannot reach the compiler or the resource script as
+// one value: a quote, which no Windows file name holds, would end the value.
+UString UnpassableOption(const IdeOptions& options, UStringView source_folder) {
+  if (options.output_path.find(u'"') != UString::npos) return u"Executable";
+  if (options.icon_path.find(u'"') != UString::npos) return u"UseIcon";
+  return UnpassableResourceOption(options.working_text, source_folder);
+}
+
 }  // namespace
 
 IdeOptions ParseIdeOptions(UString source_text, UStringView output_path) {
@@ -80,12 +89,15 @@ IdeOptions ParseIdeOptions(UString source_text, UStringView output_path) {
   size_t at = text.find(u"; Executable ");
   if (at != UString::npos) {
     if (options.output_path.empty()) options.output_path = ValueAfter(text, at, 15);
-    options.switches.Exe = options.format + u" /EXE \"" + options.output_path + u"\"";
+    options.switches.Exe = options.format + u" /EXE " + QuotedPath(options.output_path);
   } else {
-    options.switches.Exe = u" /EXE \"" + options.output_path + u"\"";
+    options.switches.Exe = u" /EXE " + QuotedPath(options.output_path);
   }
   at = text.find(u"; UseIcon ");
-  if (at != UString::npos) options.switches.Icon = u" /ICON \"" + ValueAfter(text, at, 12) + u"\"";
+  if (at != UString::npos) {
+    options.icon_path = ValueAfter(text, at, 12);
+    options.switches.Icon = u" /ICON " + QuotedPath(options.icon_path);
+  }
   at = text.find(u"; IDE Options =");
   if (at != UString::npos) options.options_footer = text.substr(at);
   return options;
@@ -111,25 +123,39 @@ TextEncoding ReadIdeOptions(BuildContext& ctx) {
   s.BuildCount = options.build_count;
   s.ExeConstant = options.exe_constant;
 
-  // Nothing is written before every path the build derives is known not to
-  // name the source itself.
+  // Nothing is written before every value is known to reach the compiler as
+  // one value and every path the build derives is known not to name the
+  // source itself, by its text or as the same file under another name.
+  UString refused = UnpassableOption(options, PathFolder(g.SourcePath));
+  if (!refused.empty()) {
+    ctx.host.ShowMessage(kUnpassableOptionTitle, UnpassableOptionText(refused), MessageIcon::kError);
+    return TextEncoding::kReadFailed;
+  }
   const UString copy_path = ConstantsCopyPathOf(g.SourcePath);
   const UString script_path = PathFolder(g.SourcePath) + u"Sparlin.rc";
   for (const UString& derived : {g.OptimizedSourcePath, g.AsmPath, script_path, copy_path, options.output_path}) {
-    if (NamesSameFile(derived, g.SourcePath, PathFolder(g.SourcePath))) {
+    if (NamesSameFile(derived, g.SourcePath, PathFolder(g.SourcePath)) || ctx.files.SameFile(derived, g.SourcePath)) {
       ctx.host.ShowMessage(u"Error Paths", SourceWouldBeOverwrittenText(g.SourcePath, derived), MessageIcon::kError);
       return TextEncoding::kReadFailed;
     }
   }
 
   // The copy is UTF-8 without a mark; undecodable bytes of an ANSI source go
-  // back out as the same bytes. A copy that cannot be written is skipped.
-  if (options.constants_filled) ctx.files.SafeReplaceFile(copy_path, EncodeUtf8(options.working_text));
+  // back out as the same bytes. A copy that cannot be written stops the
+  // build: an older copy would be compiled in its place.
+  if (options.constants_filled && !ctx.files.SafeReplaceFile(copy_path, EncodeUtf8(options.working_text))) {
+    ctx.host.ShowMessage(u"Error BOM", WritingFailedText(copy_path), MessageIcon::kError);
+    return TextEncoding::kReadFailed;
+  }
   g.OutputPath = options.output_path;
 
   g.ResourceScriptPath = script_path;
   ctx.files.DeleteFile(g.ResourceScriptPath);
-  WriteResourceScript(ctx, options.working_text);
+  // Without its script the program would be built without its resources.
+  if (!WriteResourceScript(ctx, options.working_text)) {
+    ctx.host.ShowMessage(u"Error BOM", WritingFailedText(script_path), MessageIcon::kError);
+    return TextEncoding::kReadFailed;
+  }
 
   s.OptionsFooter = options.options_footer;
   ctx.host.SetProgress(8);

@@ -20,6 +20,7 @@ struct IdeOptions {
   // The output path: the given one, or the "; Executable " value when the
   // given one is empty.
   UString output_path;
+  UString icon_path;       // the "; UseIcon " value, or empty
   UString options_footer;  // from "; IDE Options =" to the end, or empty
 };
 

@@ -8,7 +8,8 @@
 
 namespace sparlin {
 
-// The version template with every field filled, or nothing when the source
+// The version template with every field filled, in one pass over the
+// template, a quote in a text field written twice; nothing when the source
 // has no "; IncludeVersionInfo" line.
 std::optional<UString> VersionResourceText(UStringView working_text);
 
@@ -23,8 +24,14 @@ UString ResourceIncludeText(UStringView working_text, UStringView source_folder)
 std::optional<std::string> ResourceScriptBytes(const std::optional<UString>& version_text,
                                                UStringView include_text);
 
-// Writes the script at `ResourceScriptPath` and sets the `Resource` switch
-// when it was written. Write failures are silent.
-void WriteResourceScript(BuildContext& ctx, UStringView working_text);
+// The IDE option whose value the script could not hold as one value (a
+// quote in an added resource's path; in a version number, the language or
+// the type fields anything but letters, digits, blanks and "_,.|+-()");
+// empty when every value can be written.
+UString UnpassableResourceOption(UStringView working_text, UStringView source_folder);
+
+// Writes the script at `ResourceScriptPath` when the source asks for one and
+// then sets the `Resource` switch. False when it could not be written.
+bool WriteResourceScript(BuildContext& ctx, UStringView working_text);
 
 }  // namespace sparlin

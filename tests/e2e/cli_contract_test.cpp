@@ -2,6 +2,13 @@
 // run of the output, exit codes. The compiler here is a shell script, so that
 // these tests see exactly what the CLI does around any compiler.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
 
 #include "app/cli/cli_arguments.h"
 #include "platform/platform.h"
@@ -108,12 +115,18 @@ TEST_F(CliContract, AllStagesOffLogsSkipsTracesAndSavesTheLog) {
             "[progress 8]\n[progress 0]\n[progress 33]\n[progress 66]\n[progress 100]\n[beep information]\n"
             "[enable 3]\n[enable 4]\n[enable 2]\n[enable 5]\n[enable 9]\n");
   EXPECT_EQ(dir_.Read("work/saved.txt"), r.out + "\r\n");
-  // A log file that cannot be created: the error sound, nothing else.
+  // A log file that cannot be written, and one that would replace the source.
   std::filesystem::create_directory(dir_.path() / "work/folder.txt");
-  CliResult failed = Run({"--trace", "--set", "CreatePB=0", "--set", "CreateASM=0", "--set", "CreateOUT=0", "--log",
+  CliResult failed = Run({"--set", "CreatePB=0", "--set", "CreateASM=0", "--set", "CreateOUT=0", "--log",
                           "folder.txt", source});
-  EXPECT_EQ(failed.exit_code, 0);
-  EXPECT_EQ(failed.err.substr(failed.err.size() - 13), "[beep error]\n");
+  EXPECT_EQ(failed.exit_code, 1);
+  EXPECT_EQ(failed.err, "[message Error Log] Writing folder.txt was not successful...\n");
+  CliResult refused = Run({"--set", "CreatePB=0", "--set", "CreateASM=0", "--set", "CreateOUT=0", "--log", "demo.pb",
+                           source, source});
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_EQ(refused.err, "[message Error Log] The log file demo.pb would replace the source file or a file that the "
+                         "build writes. The log was not saved.\n");
+  EXPECT_EQ(dir_.Read("work/demo.pb"), "PrintN(\"x\")\r\n");
 }
 
 TEST_F(CliContract, RunReportsAnAccessViolation) {
@@ -147,7 +160,8 @@ TEST_F(CliContract, ASourceThatAnotherSparlinBuildsIsLeftToIt) {
   CliResult r = Run({"--trace", "--set", "DelOnExit=1", source});
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.out, Banner(compiler_.substr(0, compiler_.size() - 24) + "Compilers\\pbcompiler.exe", source, ".exe"));
-  EXPECT_EQ(r.err, "[message Error Busy] Another Sparlin is building " + source + " right now.\n");
+  EXPECT_EQ(r.err, "[message Error Busy] Another Sparlin is building in " + (dir_.path() / "work/").string() +
+                       " right now.\n");
   EXPECT_EQ(dir_.Read("work/demo_Sparl.pb"), "the other build's");
   EXPECT_EQ(dir_.Read("work/PureBasic.asm"), "the other build's");
 }
@@ -189,6 +203,64 @@ TEST_F(CliContract, ARelativeCompilerPathIsFoundFromTheCurrentFolder) {
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_NE(r.out.find("\tok /PREPROCESS\r\n"), std::string::npos);
   EXPECT_TRUE(dir_.Exists("elsewhere/demo_Sparl.pb"));
+}
+
+// Whether the process runs (a zombie that nobody reaps does not).
+bool Runs(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return false;
+  size_t end = line.rfind(')');
+  return end != std::string::npos && end + 2 < line.size() && line[end + 2] != 'Z';
+}
+
+// The number in `file` once it is there (within ten seconds); 0 otherwise.
+pid_t AwaitNumber(const std::filesystem::path& file) {
+  for (int i = 0; i < 1000; ++i) {
+    std::ifstream in(file);
+    pid_t pid = 0;
+    if (in >> pid && pid > 0) return pid;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return 0;
+}
+
+// Signals end the compiler with sparlin-cli, which runs its exit steps and
+// tells the signal in its exit code; SIGKILL ends it too.
+TEST_F(CliContract, TheCompilerNeverOutlivesSparlin) {
+  dir_.Write("slow/Compilers/pbcompiler.exe",
+             "#!/bin/sh\necho started\nsleep 30 &\necho $! > helper.pid\necho $$ > compiler.pid\nwait\n");
+  std::filesystem::permissions(dir_.path() / "slow/Compilers/pbcompiler.exe", std::filesystem::perms::owner_all);
+  dir_.Write("work/demo.pb", "x\r\n");
+  for (int signal_number : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
+    SCOPED_TRACE(signal_number);
+    std::filesystem::remove(dir_.path() / "work/compiler.pid");
+    pid_t cli = ::fork();
+    if (cli == 0) {
+      ::chdir((dir_.path() / "work").c_str());
+      ::setenv("PB_TOOL_Compiler", (dir_.path() / "slow/Compilers/pbcompiler.exe").c_str(), 1);
+      ::freopen("/dev/null", "w", stdout);
+      ::execl(testing::CliBinary().c_str(), "sparlin-cli", "--set", "DelOnExit=1", "demo.pb", nullptr);
+      ::_exit(127);
+    }
+    pid_t compiler = AwaitNumber(dir_.path() / "work/compiler.pid");
+    pid_t helper = AwaitNumber(dir_.path() / "work/helper.pid");
+    ASSERT_GT(compiler, 0);
+    ::kill(cli, signal_number);
+    int status = 0;
+    ::waitpid(cli, &status, 0);
+    if (signal_number == SIGKILL) {
+      EXPECT_TRUE(WIFSIGNALED(status));
+    } else {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal_number) << status;
+      EXPECT_FALSE(Runs(helper));  // the compiler's own helpers end with it
+      EXPECT_FALSE(dir_.Exists("work/demo_Sparl.pb") || dir_.Exists("work/Sparlin.rc"));  // exit steps ran
+    }
+    for (int i = 0; i < 200 && Runs(compiler); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(Runs(compiler));
+    if (Runs(compiler)) ::kill(compiler, SIGKILL);
+    if (Runs(helper)) ::kill(helper, SIGKILL);
+  }
 }
 
 }  // namespace

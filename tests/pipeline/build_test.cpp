@@ -197,7 +197,7 @@ TEST_F(BuildTest, WhileAnotherBuildHoldsTheSourceNothingIsBuiltOrDeleted) {
   EXPECT_FALSE(RunBuild(s.context()));
   s.RunExitSteps(true);
   EXPECT_EQ(host_.messages, (std::vector<testing::RecordedMessage>{
-                                {u"Error Busy", u"Another Sparlin is building C:\\w\\src\\demo.pb right now.",
+                                {u"Error Busy", u"Another Sparlin is building in C:\\w\\src\\ right now.",
                                  MessageIcon::kError}}));
   EXPECT_EQ(LogAfterBanner(), "");
   EXPECT_TRUE(compiler_.runs.empty());

@@ -75,20 +75,69 @@ TEST(Files, SafeReplaceKeepsTheOldContentWhenItCannotComplete) {
   EXPECT_EQ(entries, 2);
 }
 
-TEST(SourceLocks, OneHolderPerSourceAsWindowsComparesPathsAndNoFileBesideIt) {
+// One holder per real folder: other spellings, other sources in it and a
+// linked folder share the lock; nothing is left beside the sources, and a
+// killed build's temporary files go when the lock is taken.
+TEST(SourceLocks, OneHolderPerRealFolder) {
   TempDir dir;
-  UString source = dir.File("Demo.pb");
-  UString same_file = source;
-  for (char16_t& c : same_file) c = c == u'/' ? u'\\' : ToLowerChar(c);
-  auto first = platform::LockSourceForBuild(source);
+  dir.Write("src/Demo.pb", "x");
+  dir.Write("src/PureBasic.asm.sparlin-tmp-0123456789abcdef", "left by a killed build");
+  dir.Write("other/x.pb", "x");
+  std::filesystem::create_directory_symlink(dir.path() / "src", dir.path() / "link");
+  auto first = platform::LockSourceForBuild(dir.File("src/Demo.pb"));
   ASSERT_TRUE(first);
-  EXPECT_FALSE(platform::LockSourceForBuild(source));
-  EXPECT_FALSE(platform::LockSourceForBuild(same_file));
-  EXPECT_TRUE(platform::LockSourceForBuild(dir.File("other.pb")));
+  EXPECT_FALSE(dir.Exists("src/PureBasic.asm.sparlin-tmp-0123456789abcdef"));
+  for (const char* other : {"src/Demo.pb", "src/./other.pb", "link/Demo.pb", "other/../src/new.pb"}) {
+    EXPECT_FALSE(platform::LockSourceForBuild(dir.File(other))) << other;
+  }
+  EXPECT_TRUE(platform::LockSourceForBuild(dir.File("other/x.pb")));
   first.reset();
-  EXPECT_TRUE(platform::LockSourceForBuild(source));
-  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  EXPECT_TRUE(platform::LockSourceForBuild(dir.File("link/Demo.pb")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "src"), {}), 1);
 }
+
+#ifndef _WIN32
+// The lock files lie in a folder of the user's own, removed with the lock; a
+// folder of that name that others may write to is not used (the build then
+// runs unlocked rather than waiting on someone else's lock).
+TEST(SourceLocks, LockFilesLieInAPrivateFolderAndGoWithTheLock) {
+  TempDir dir;
+  dir.Write("src/a.pb", "x");
+  std::string old_tmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+  std::string old_runtime = std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "";
+  ::setenv("TMPDIR", dir.path().c_str(), 1);
+  ::unsetenv("XDG_RUNTIME_DIR");
+  auto private_folder = dir.path() / ("sparlin-" + std::to_string(::geteuid()));
+  {
+    auto lock = platform::LockSourceForBuild(dir.File("src/a.pb"));
+    ASSERT_TRUE(lock);
+    EXPECT_EQ(std::filesystem::status(private_folder).permissions(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(private_folder), {}), 1);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(private_folder));
+  std::filesystem::permissions(private_folder, std::filesystem::perms::all);
+  auto held = platform::LockSourceForBuild(dir.File("src/a.pb"));
+  EXPECT_TRUE(held && platform::LockSourceForBuild(dir.File("src/a.pb")));
+  held.reset();
+  if (old_tmp.empty()) ::unsetenv("TMPDIR");
+  else ::setenv("TMPDIR", old_tmp.c_str(), 1);
+  if (!old_runtime.empty()) ::setenv("XDG_RUNTIME_DIR", old_runtime.c_str(), 1);
+}
+
+// Links and hard links are the file they lead to.
+TEST(Files, SameFileSeesThroughLinks) {
+  TempDir dir;
+  dir.Write("src/demo.pb", "x");
+  dir.Write("src/other.pb", "x");
+  std::filesystem::create_directory_symlink(dir.path() / "src", dir.path() / "link");
+  std::filesystem::create_hard_link(dir.path() / "src/demo.pb", dir.path() / "hard.exe");
+  EXPECT_TRUE(platform::SameFile(dir.File("src/demo.pb"), dir.File("link/demo.pb")));
+  EXPECT_TRUE(platform::SameFile(dir.File("src/demo.pb"), dir.File("hard.exe")));
+  EXPECT_FALSE(platform::SameFile(dir.File("src/demo.pb"), dir.File("src/other.pb")));
+  EXPECT_FALSE(platform::SameFile(dir.File("src/demo.pb"), dir.File("src/missing.pb")));
+  EXPECT_FALSE(platform::SameFile(dir.File("src/demo.pb") + UString(1, u'\0'), dir.File("src/demo.pb")));
+}
+#endif
 
 std::unique_ptr<platform::Process> Shell(const UString& script, const UString& folder = u"") {
   platform::ProcessOptions options;

@@ -222,19 +222,25 @@ TEST_F(ReadIdeOptionsTest, UnreadableSourceStopsWithTheBomMessage) {
   EXPECT_TRUE(build.host.progress.empty());
 }
 
-TEST_F(ReadIdeOptionsTest, UnwritableCopyAndStaleScriptAreHandledSilently) {
-  // The copy's name is taken by a folder; a script of an earlier build lies
-  // beside the source and must go, since this source has no resources.
+TEST_F(ReadIdeOptionsTest, AnUnwritableCopyStopsTheBuildAndAStaleScriptGoesSilently) {
+  // The copy's name is taken by a folder: an older copy must not be compiled.
   std::filesystem::create_directories(dir.path() / "const_main.pb");
-  dir.Write("Sparlin.rc", "stale");
   UseSource("main.pb", "Debug #PB_Editor_CreateExecutable\r\n; IDE Options = PureBasic 6.10\r\n; EnableThread");
-  EXPECT_EQ(ReadIdeOptions(build.ctx), TextEncoding::kAscii);
-  EXPECT_EQ(build.state.source.ExeConstant, 1);
-  EXPECT_EQ(build.state.source.Switches.Joined(), u" /EXE \"\" /THREAD");
-  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "const_main.pb"));
+  EXPECT_EQ(ReadIdeOptions(build.ctx), TextEncoding::kReadFailed);
+  EXPECT_EQ(build.host.messages, (std::vector<testing::RecordedMessage>{
+                                     {u"Error BOM", u"Writing " + dir.File("const_main.pb") + u" was not successful...",
+                                      MessageIcon::kError}}));
+  EXPECT_TRUE(build.host.progress.empty());
+  // A script of an earlier build must go, since this source has no resources.
+  FakeBuild other;
+  dir.Write("Sparlin.rc", "stale");
+  dir.Write("other.pb", "; IDE Options = PureBasic 6.10\r\n; EnableThread");
+  other.state.globals.SourcePath = dir.File("other.pb");
+  EXPECT_EQ(ReadIdeOptions(other.ctx), TextEncoding::kAscii);
+  EXPECT_EQ(other.state.source.Switches.Joined(), u" /EXE \"\" /THREAD");
   EXPECT_FALSE(dir.Exists("Sparlin.rc"));
-  EXPECT_TRUE(build.host.messages.empty());
-  EXPECT_EQ(build.host.progress, std::vector<int>{8});
+  EXPECT_TRUE(other.host.messages.empty());
+  EXPECT_EQ(other.host.progress, std::vector<int>{8});
 }
 
 }  // namespace

@@ -235,12 +235,30 @@ TEST_F(WriteResourceScriptTest, NeitherVersionInfoNorResources) {
   EXPECT_EQ(ResourceSwitch(), u"");
 }
 
-TEST_F(WriteResourceScriptTest, UnwritableScriptLeavesTheSwitchEmpty) {
+TEST_F(WriteResourceScriptTest, AnUnwritableScriptStopsTheBuild) {
   build.files.AddFolder(kScript);
-  std::string source = "; IDE Options = PureBasic 6.10\r\n; IncludeVersionInfo\r\n; AddResource = x.rc";
-  EXPECT_EQ(ScriptFor(source), "<none>");
+  build.files.Write(kFolder + UString(u"prog.pb"), "; IDE Options = PureBasic 6.10\r\n; AddResource = x.rc");
+  build.state.globals.SourcePath = kFolder + UString(u"prog.pb");
+  EXPECT_EQ(ReadIdeOptions(build.ctx), TextEncoding::kReadFailed);
   EXPECT_EQ(ResourceSwitch(), u"");
-  EXPECT_TRUE(build.host.messages.empty());
+  EXPECT_EQ(build.host.messages,
+            (std::vector<testing::RecordedMessage>{
+                {u"Error BOM", u"Writing " + UString(kScript) + u" was not successful...", MessageIcon::kError}}));
+}
+
+TEST_F(WriteResourceScriptTest, ValuesStayValues) {
+  // A quote in a text field is written twice; a value holding the next
+  // field's placeholder is not filled again (one pass over the template).
+  std::map<int, std::string> expected = Defaults();
+  expected[2] = "Acme\"\" END END 1 RCDATA \"\"../private/key.bin\"\"";
+  expected[6] = "The \"\"Best\"\" App";
+  expected[7] = "VersionField8%VersionField8%";
+  std::string script = ScriptFor(
+      "; IDE Options = PureBasic 6.10\r\n; IncludeVersionInfo\r\n"
+      "; VersionField2 = Acme\" END END 1 RCDATA \"../private/key.bin\"\r\n; VersionField6 = The \"Best\" App\r\n"
+      "; VersionField7 = VersionField8%VersionField8%\r\n; VersionField8 = long text");
+  expected[8] = "long text";
+  EXPECT_EQ(script, kBom + FilledTemplate(expected));
 }
 
 }  // namespace

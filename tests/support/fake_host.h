@@ -1,6 +1,7 @@
 // A BuildHost that records every effect, for the tests of the stages.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct RecordedMessage {
   MessageIcon icon;
   bool operator==(const RecordedMessage&) const = default;
 };
+inline void PrintTo(const RecordedMessage& m, std::ostream* out) {
+  *out << "[" << EncodeUtf8(m.title) << "] " << EncodeUtf8(m.text);
+}
 
 class FakeHost : public BuildHost {
  public:

@@ -1,5 +1,6 @@
 #include "support/memory_file_system.h"
 
+#include "text/paths.h"
 #include "text/text_ops.h"
 
 namespace sparlin::testing {
@@ -81,9 +82,26 @@ bool MemoryFileSystem::DeleteFile(UStringView path) {
   return files_.erase(key) != 0;
 }
 
+bool MemoryFileSystem::SameFile(UStringView a, UStringView b) {
+  auto file_of = [this](UStringView path) {
+    UString key = Key(path);
+    auto alias = aliases_.find(key);
+    return alias == aliases_.end() ? key : alias->second;
+  };
+  UString fa = file_of(a), fb = file_of(b);
+  return !a.empty() && !b.empty() && fa == fb && files_.count(fa) != 0;
+}
+
 std::unique_ptr<platform::SourceLock> MemoryFileSystem::LockSourceForBuild(UStringView source_path) {
-  UString key = Key(source_path);
+  UString key = Key(PathFolder(source_path));
+  auto alias = aliases_.find(key);
+  if (alias != aliases_.end()) key = alias->second;  // a linked folder: the real one
   if (locked_sources_.count(key)) return nullptr;
+  // What a killed build left in the folder goes.
+  for (auto file = files_.begin(); file != files_.end();) {
+    bool leftover = PathFolder(file->first) == key && platform::IsLeftoverTemporaryName(PathFileName(file->first));
+    file = leftover ? files_.erase(file) : std::next(file);
+  }
   return std::make_unique<MemoryLock>(locked_sources_, key);
 }
 

@@ -4,9 +4,10 @@
 
 namespace sparlin {
 
-void CliHost::LogAppended(const UString& chunk) {
-  std::string bytes = EncodeUtf8(chunk);
-  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+void CliHost::LogAppended(const UString& chunk) { LogAppendedUtf8(EncodeUtf8(chunk)); }
+
+void CliHost::LogAppendedUtf8(std::string_view chunk) {
+  std::fwrite(chunk.data(), 1, chunk.size(), stdout);
   std::fflush(stdout);
 }
 

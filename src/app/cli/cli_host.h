@@ -15,6 +15,7 @@ class CliHost : public AppHost {
   CliHost(OptionValues options, bool trace) : options_(std::move(options)), trace_(trace) {}
 
   void LogAppended(const UString& chunk) override;
+  void LogAppendedUtf8(std::string_view chunk) override;
   void SetProgress(int percent) override;
   void EnableButton(int control) override;
   int OptionValue(Option option) override { return options_.Get(option); }

@@ -1,5 +1,6 @@
 // sparlin-cli: what one launch of the desktop program does when the user
 // presses Compile once and then closes the main window, without windows.
+#include <atomic>
 #include <cstdio>
 #include <thread>
 #include <vector>
@@ -7,12 +8,15 @@
 #include "app/cli/cli_arguments.h"
 #include "app/cli/cli_host.h"
 #include "app/cli/cli_report.h"
+#include "app/log_file.h"
 #include "app/run_output.h"
 #include "app/session.h"
 #include "app/settings_file.h"
 #include "pipeline/build.h"
 #include "platform/console_entry.h"
+#include "platform/child_processes.h"
 #include "platform/platform.h"
+#include "platform/stop_signals.h"
 #include "core/version.h"
 
 namespace sparlin {
@@ -22,11 +26,6 @@ constexpr int kExitFinished = 0;
 constexpr int kExitNotFinished = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitAccessViolation = 3;
-
-// As Save Log does: a file that cannot be created only sounds the error beep.
-void SaveLogFile(const UString& path, const RunLog& log, BuildHost& host) {
-  if (!platform::WriteWholeFile(path, LogFileBytes(log.Text()))) host.PlaySound(Sound::kError);
-}
 
 // Standard output is the run log's alone: the program's own output goes to
 // standard error.
@@ -53,6 +52,15 @@ int RunCli(const std::vector<UString>& args) {
   }
   UString parameter1 = parsed->parameters.size() > 0 ? parsed->parameters[0] : UString();
   UString parameter2 = parsed->parameters.size() > 1 ? parsed->parameters[1] : UString();
+
+  // A stop request ends the compiler (and a --run program) at once; the
+  // build then stops at its failed run, the exit steps run as usual, and the
+  // exit code tells the signal.
+  static std::atomic<int> stop_signal{0};
+  platform::WatchStopSignals([](int signal_number) {
+    stop_signal = signal_number;
+    platform::EndChildProcesses();
+  });
 
   SettingsFile settings;
   settings.CreateIfMissing();
@@ -86,8 +94,9 @@ int RunCli(const std::vector<UString>& args) {
   std::optional<int64_t> output_bytes = BuiltOutputBytes(session);
   FinishCompare(*parsed, output_bytes, compare);
 
-  if (parsed->log_file) SaveLogFile(*parsed->log_file, session.log(), host);
-  if (parsed->run && finished) {
+  // A log that is refused or cannot be written makes the run a failure.
+  if (parsed->log_file && !SaveLogFile(session.context(), *parsed->log_file)) exit_code = kExitNotFinished;
+  if (parsed->run && finished && stop_signal == 0) {
     auto program_exit = RunOutput(session.globals(), host, ForwardToStderr);
     if (program_exit && *program_exit == platform::kAccessViolation) exit_code = kExitAccessViolation;
   }
@@ -110,6 +119,7 @@ int RunCli(const std::vector<UString>& args) {
     if (!WriteReportIfAsked(*parsed, session, host, std::move(report))) exit_code = kExitNotFinished;
   }
   session.RunExitSteps(options.On(Option::DelOnExit));
+  if (stop_signal != 0) return 128 + stop_signal;
   return exit_code;
 }
 

@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include "app/log_file.h"
 #include "app/run_output.h"
 #include "app/win32/app.h"
 #include "app/win32/settings_window.h"
@@ -81,10 +82,8 @@ void SaveLog() {
   file.resize(wcslen(file.c_str()));
   if (file.empty()) return;
   UString chosen = FromWide(file);
-  if (!platform::WriteWholeFile(chosen, LogFileBytes(text))) {
-    platform::PlaySystemSound(platform::SystemSound::kError);
-    return;
-  }
+  // Written safely; the source and the build's files are refused (messages).
+  if (!SaveLogFile(app.session->context(), chosen)) return;
   if (MessageBoxW(app.main, L"   Would you like to open the Log file?", L"Open Log File...",
                   MB_YESNO | MB_ICONQUESTION) == IDYES) {
     platform::ShellOpen(chosen, PathFolder(chosen));

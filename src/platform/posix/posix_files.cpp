@@ -62,6 +62,13 @@ bool WriteWholeFile(UStringView path, std::string_view bytes) {
   return ::close(fd) == 0 && ok;
 }
 
+bool SameFile(UStringView a, UStringView b) {
+  if (a.empty() || b.empty()) return false;
+  struct stat sa, sb;
+  return ::stat(NativePath(a).c_str(), &sa) == 0 && ::stat(NativePath(b).c_str(), &sb) == 0 &&
+         sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 bool DeleteFile(UStringView path) {
   if (FileSize(path) < 0) return false;
   return ::unlink(NativePath(path).c_str()) == 0;

@@ -7,7 +7,10 @@
 
 namespace sparlin::platform {
 
+// A path holding a zero character names no file: it becomes the empty path,
+// which every call refuses (the system would cut it at the zero).
 inline std::string NativePath(UStringView path) {
+  if (path.find(u'\0') != UStringView::npos) return std::string();
   std::string native = EncodeUtf8(path);
   for (char& c : native) {
     if (c == '\\') c = '/';

@@ -1,12 +1,16 @@
 // Child processes on POSIX: the parameter text is split by the Windows rules,
 // standard output may come through a pipe (read until the program's end, not
 // its children's), and a child killed by SIGSEGV reports the Windows
-// access-violation code.
+// access-violation code. Every child is entered in the list of children
+// (posix_children.h) until it is reaped.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 #include <cerrno>
 #include <vector>
@@ -14,6 +18,7 @@
 #include "platform/command_line.h"
 #include "platform/line_splitter.h"
 #include "platform/platform.h"
+#include "platform/posix/posix_children.h"
 #include "platform/posix/posix_path.h"
 
 namespace sparlin::platform {
@@ -63,11 +68,17 @@ class PosixProcess : public Process {
   static constexpr int kPollMillis = 50;
 
   // Collects the program's end when it has come (WNOHANG) or waits for it.
+  // The ended child leaves the list of children before it is reaped.
   void Reap(int options) {
+    siginfo_t info{};
+    int looked = ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOWAIT | options);
+    if (looked < 0 && errno == EINTR) return;
+    if (looked == 0 && info.si_pid == 0) return;  // still running
+    Children().Remove(pid_);
     int status = 0;
-    pid_t done = ::waitpid(pid_, &status, options);
-    if (done < 0 && errno == EINTR) return;
-    if (done == 0) return;  // still running
+    pid_t done;
+    while ((done = ::waitpid(pid_, &status, 0)) < 0 && errno == EINTR) {
+    }
     waited_ = true;
     if (done < 0) return;
     if (WIFEXITED(status)) {
@@ -122,13 +133,32 @@ std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
     return nullptr;
   }
 
-  pid_t pid = ::fork();
+  // A compiler run (hidden) gets a process group of its own, so that ending
+  // it ends the helpers it started; a program run for the user stays in
+  // Sparlin's group and keeps the terminal.
+  const bool own_group = options.hidden;
+  const pid_t parent = ::getpid();
+  bool allowed = false;
+  auto start_lock = Children().LockForStart(allowed);
+  pid_t pid = allowed ? ::fork() : -1;
   if (pid < 0) {
+    start_lock.unlock();
     ClosePipe(out_pipe);
     ClosePipe(exec_error);
     return nullptr;
   }
   if (pid == 0) {
+    // The stop signals that Sparlin keeps blocked for its watcher are the
+    // child's to receive.
+    sigset_t none;
+    ::sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    if (own_group) ::setpgid(0, 0);
+#ifdef __linux__
+    // Killed with the thread that started it, however Sparlin ends.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(127);
+#endif
     if (options.capture_stdout) ::dup2(out_pipe[1], STDOUT_FILENO);
     int err = 0;
     if (!folder.empty() && ::chdir(folder.c_str()) != 0) err = errno;
@@ -139,6 +169,9 @@ std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
     (void)!::write(exec_error[1], &err, sizeof err);
     ::_exit(127);
   }
+  if (own_group) ::setpgid(pid, pid);  // also here: the group exists before anyone signals it
+  Children().Add(pid, own_group);
+  start_lock.unlock();
   ::close(exec_error[1]);
   if (options.capture_stdout) ::close(out_pipe[1]);
   int err = 0;
@@ -147,6 +180,7 @@ std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
   }
   ::close(exec_error[0]);
   if (n > 0) {
+    Children().Remove(pid);
     int status;
     ::waitpid(pid, &status, 0);
     if (options.capture_stdout) ::close(out_pipe[0]);

@@ -158,6 +158,11 @@ bool CopyFileOver(UStringView from, UStringView to) {
   return !temp.empty() && MoveOver(temp, to);
 }
 
+bool SameFile(UStringView a, UStringView b) {
+  if (a.empty() || b.empty() || a.find(u'\0') != UStringView::npos || b.find(u'\0') != UStringView::npos) return false;
+  return IsSameFile(Wide(a), Wide(b));
+}
+
 bool DeleteFile(UStringView path) {
   if (FileSize(path) < 0) return false;
   return DeleteFileW(Wide(path).c_str()) != 0;

@@ -1,9 +1,12 @@
 // Child processes with the Win32 API: CreateProcessW with a hidden window and
 // standard output through an inherited pipe, read until the program's end
-// (not its children's), exit codes.
+// (not its children's), exit codes. Every child runs in one job object that
+// kills it when Sparlin's handle to the job closes, however Sparlin ends.
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 
+#include "platform/child_processes.h"
 #include "platform/command_line.h"
 #include "platform/line_splitter.h"
 #include "platform/platform.h"
@@ -92,6 +95,25 @@ HANDLE InheritableStderr() {
   return CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa, OPEN_EXISTING, 0, nullptr);
 }
 
+// The job of every child; null when none could be made (the children then
+// run outside one).
+HANDLE ChildJob() {
+  static HANDLE job = [] {
+    HANDLE made = CreateJobObjectW(nullptr, nullptr);
+    if (!made) return made;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+      CloseHandle(made);
+      return HANDLE{nullptr};
+    }
+    return made;
+  }();
+  return job;
+}
+
+std::atomic<bool> children_ended{false};
+
 HANDLE OpenNul() {
   SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
   return CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa, OPEN_EXISTING,
@@ -99,6 +121,14 @@ HANDLE OpenNul() {
 }
 
 }  // namespace
+
+void EndChildProcesses() {
+  std::lock_guard<std::mutex> lock(InheritanceLock());
+  children_ended = true;
+  if (HANDLE job = ChildJob()) TerminateJobObject(job, 1);
+}
+
+bool ChildProcessesEnded() { return children_ended; }
 
 std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
   if (options.program.empty()) return nullptr;
@@ -108,6 +138,7 @@ std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
   std::wstring program = Wide(options.program);
 
   std::lock_guard<std::mutex> lock(InheritanceLock());
+  if (children_ended) return nullptr;
   HANDLE read_end = nullptr;
   HANDLE write_end = nullptr;
   HANDLE nul = INVALID_HANDLE_VALUE;
@@ -130,7 +161,8 @@ std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
     si.hStdError = err;
   }
   PROCESS_INFORMATION pi{};
-  DWORD flags = CREATE_UNICODE_ENVIRONMENT | (options.hidden ? CREATE_NO_WINDOW : 0);
+  // Suspended until it is in the job, so that nothing it starts escapes it.
+  DWORD flags = CREATE_UNICODE_ENVIRONMENT | CREATE_SUSPENDED | (options.hidden ? CREATE_NO_WINDOW : 0);
   BOOL started = CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr,
                                 options.capture_stdout ? TRUE : FALSE, flags, nullptr,
                                 folder.empty() ? nullptr : folder.c_str(), &si, &pi);
@@ -142,6 +174,8 @@ std::unique_ptr<Process> StartProcess(const ProcessOptions& options) {
     if (read_end) CloseHandle(read_end);
     return nullptr;
   }
+  if (HANDLE job = ChildJob()) AssignProcessToJobObject(job, pi.hProcess);
+  ResumeThread(pi.hThread);
   CloseHandle(pi.hThread);
   return std::make_unique<Win32Process>(pi.hProcess, read_end);
 }
