@@ -3,6 +3,7 @@
 // these tests see exactly what the CLI does around any compiler.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -264,6 +265,37 @@ TEST_F(CliContract, TheCompilerNeverOutlivesSparlin) {
     if (Runs(compiler)) ::kill(compiler, SIGKILL);
     if (Runs(helper)) ::kill(helper, SIGKILL);
   }
+}
+
+// Compiler output costs a few times its size, whatever its line lengths:
+// 40 MB of short lines and one 40 MB line fit in a 300 MB address space.
+TEST_F(CliContract, LongCompilerOutputFitsInBoundedMemory) {
+  dir_.Write("loud/Compilers/pbcompiler.exe",
+             "#!/bin/sh\ncase \"$2\" in /PREPROCESS) cp \"$1\" \"$3\" ;; esac\n"
+             "yes 1234567 | head -c 40000000\nhead -c 40000000 /dev/zero | tr '\\0' b\necho\n");
+  std::filesystem::permissions(dir_.path() / "loud/Compilers/pbcompiler.exe", std::filesystem::perms::owner_all);
+  dir_.Write("work/demo.pb", "x\r\n");
+  pid_t cli = ::fork();
+  if (cli == 0) {
+    ::chdir((dir_.path() / "work").c_str());
+    ::setenv("PB_TOOL_Compiler", (dir_.path() / "loud/Compilers/pbcompiler.exe").c_str(), 1);
+    ::freopen("log.txt", "w", stdout);
+    rlimit limit{300u << 20, 300u << 20};
+    ::setrlimit(RLIMIT_AS, &limit);
+    ::execl(testing::CliBinary().c_str(), "sparlin-cli", "--set", "CreateASM=0", "--set", "CreateOUT=0", "demo.pb",
+            nullptr);
+    ::_exit(127);
+  }
+  int status = 0;
+  ::waitpid(cli, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  std::string log = dir_.Read("work/log.txt");
+  size_t short_lines = 0;
+  for (size_t at = log.find("\t1234567\r\n"); at != std::string::npos; at = log.find("\t1234567\r\n", at + 1)) {
+    ++short_lines;
+  }
+  EXPECT_EQ(short_lines, 5000000u);
+  EXPECT_NE(log.find("\t" + std::string(40000000, 'b') + "\r\n\r\n\r\n\tOptimizing...\r\n"), std::string::npos);
 }
 
 }  // namespace
