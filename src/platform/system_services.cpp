@@ -1,6 +1,7 @@
 // The operating system's files and processes behind the interfaces that the
 // build is handed.
 #include "platform/child_processes.h"
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 
 namespace sparlin::platform {

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "app/cli/cli_arguments.h"
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/command_line.h"
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "support/temp_dir.h"
 #include "text/text_ops.h"

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <set>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "text/ustring.h"
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"
 #include "sparlin_driver.h"

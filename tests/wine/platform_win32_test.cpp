@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"
 #include "wine_paths.h"

@@ -10,6 +10,7 @@
 #include <regex>
 #include <vector>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"
 #include "sparlin_driver.h"

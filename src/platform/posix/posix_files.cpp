@@ -10,6 +10,7 @@
 #include <ctime>
 #include <string>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_io.h"
 #include "platform/posix/posix_path.h"

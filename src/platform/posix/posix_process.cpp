@@ -17,6 +17,7 @@
 
 #include "platform/command_line.h"
 #include "platform/line_splitter.h"
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_children.h"
 #include "platform/posix/posix_path.h"

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_path.h"
 #include "text/paths.h"

@@ -4,6 +4,7 @@
 // whatever fails, the temporary file goes and the target keeps what it had.
 #include <algorithm>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/temporary_name.h"
 #include "platform/win32/windows_api.h"

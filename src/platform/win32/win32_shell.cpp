@@ -1,4 +1,5 @@
 // The desktop shell and the system sounds.
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"
 

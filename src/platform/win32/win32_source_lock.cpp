@@ -5,6 +5,7 @@
 // ends; the file goes with the last handle (delete on close).
 #include <string>
 
+#include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"
 #include "text/paths.h"
