@@ -157,6 +157,7 @@ TEST_F(RemoveProceduresTest, RealSourceWithoutMarkLosesItsUncalledProcedure) {
   RemoveUncalledProcedures(build.ctx);
 
   std::vector<UString> lines = SplitLines(U(source));
+  ASSERT_GT(lines.size(), 74u);
   ASSERT_EQ(lines[72].substr(0, 18), u"Procedure Dod(a,b)");
   std::string expected;
   for (size_t i = 0; i < lines.size(); ++i) {

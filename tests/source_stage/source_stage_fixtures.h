@@ -2,6 +2,7 @@
 // conversion and a way to make a safe file replacement fail.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -16,7 +17,9 @@ namespace sparlin::testing {
 
 // A file of the real PureBasic corpus, byte for byte.
 inline std::string CorpusFile(const std::string& name) {
-  std::ifstream in(std::string(SPARLIN_CORPUS_DIR) + "/pb/" + name, std::ios::binary);
+  const std::string path = std::string(SPARLIN_CORPUS_DIR) + "/pb/" + name;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) ADD_FAILURE() << "the corpus file " << path << " cannot be read";
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
