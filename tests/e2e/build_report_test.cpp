@@ -217,7 +217,7 @@ class BuildReportE2e : public ::testing::Test {
  protected:
   void SetUp() override {
     if (testing::CliBinary().empty() || testing::StandinInstall().empty()) {
-      GTEST_SKIP() << "SPARLIN_CLI or SPARLIN_STANDIN_INSTALL not set";
+      GTEST_FAIL() << "SPARLIN_CLI or SPARLIN_STANDIN_INSTALL is not set: nothing to run the build with";
     }
     fs::create_directories(dir_.path() / "tmp");
   }

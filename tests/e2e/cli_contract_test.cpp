@@ -35,7 +35,7 @@ std::string Banner(const std::string& compiler, const std::string& source, const
 class CliContract : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (testing::CliBinary().empty()) GTEST_SKIP() << "SPARLIN_CLI not set";
+    if (testing::CliBinary().empty()) GTEST_FAIL() << "SPARLIN_CLI is not set: nothing to run the build with";
     // A compiler that writes what each run must produce. The output program
     // it writes is a script that crashes when the source says so.
     dir_.Write("PB/Compilers/pbcompiler.exe", R"sh(#!/bin/sh

@@ -76,7 +76,7 @@ const std::string kPreprocessed =
 class SourceStageE2e : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (testing::CliBinary().empty()) GTEST_SKIP() << "SPARLIN_CLI not set";
+    if (testing::CliBinary().empty()) GTEST_FAIL() << "SPARLIN_CLI is not set: nothing to run the build with";
     dir_.Write("PB/Compilers/pbcompiler.exe", R"sh(#!/bin/sh
 case "$2" in
   /PREPROCESS) cp flat.txt "$3" ;;
@@ -148,7 +148,7 @@ TEST_F(SourceStageE2e, Utf8Source) {
 }
 
 TEST(SourceStageAnsiE2e, BytesThatAreNotUtf8SurviveEveryRewrite) {
-  if (testing::CliBinary().empty()) GTEST_SKIP() << "SPARLIN_CLI not set";
+  if (testing::CliBinary().empty()) GTEST_FAIL() << "SPARLIN_CLI is not set: nothing to run the build with";
   // An ANSI source (no mark; e acute, euro sign and i diaeresis as single
   // bytes) with a compile count: the compiler must get the constants copy,
   // and the preprocessed file and the options put back after it must keep
@@ -203,7 +203,7 @@ esac
 }
 
 TEST(SourceStageStandinE2e, WholeBuildOfAUtf16Source) {
-  if (testing::CliBinary().empty() || testing::StandinInstall().empty()) GTEST_SKIP() << "no CLI or stand-in";
+  if (testing::CliBinary().empty() || testing::StandinInstall().empty()) GTEST_FAIL() << "SPARLIN_CLI or SPARLIN_STANDIN_INSTALL is not set: nothing to run the build with";
   // The stand-in's own flattening of the same program gives the same file.
   TempDir dir;
   const std::string footer =

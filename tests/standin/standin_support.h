@@ -155,4 +155,4 @@ inline std::string LinesStartingWith(const std::string& text, const std::string&
 
 #define SKIP_WITHOUT_STANDIN()                                                   \
   if (::sparlin::testing::standin::InstallFolder().empty())                     \
-  GTEST_SKIP() << "SPARLIN_STANDIN_INSTALL is not set"
+  GTEST_FAIL() << "SPARLIN_STANDIN_INSTALL is not set: no stand-in compiler to run"
