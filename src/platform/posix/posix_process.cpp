@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "platform/command_line.h"
-#include "platform/line_splitter.h"
+#include "text/line_splitter.h"
 #include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_children.h"

@@ -8,7 +8,7 @@
 
 #include "platform/child_processes.h"
 #include "platform/command_line.h"
-#include "platform/line_splitter.h"
+#include "text/line_splitter.h"
 #include "platform/os_calls.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_api.h"

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "oracle/literal_line_splitter.h"
-#include "platform/line_splitter.h"
+#include "text/line_splitter.h"
 
 namespace sparlin {
 namespace {
@@ -55,7 +55,7 @@ TEST(LineSplitterDifferential, SameLinesForRandomOutputInRandomPieces) {
     }
     SCOPED_TRACE(round);
     uint64_t seed = random();
-    ASSERT_EQ(AllLines<platform::LineSplitter>(output, seed), AllLines<oracle::LiteralLineSplitter>(output, seed));
+    ASSERT_EQ(AllLines<LineSplitter>(output, seed), AllLines<oracle::LiteralLineSplitter>(output, seed));
   }
 }
 
