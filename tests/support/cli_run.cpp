@@ -8,13 +8,14 @@
 #include <sstream>
 
 namespace sparlin::testing {
-namespace {
 
 std::string ShellQuote(const std::string& s) {
   std::string out = "'";
   for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
 }
+
+namespace {
 
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -17,6 +17,9 @@ struct CliResult {
 
 // Path of the sparlin-cli binary and of the stand-in installation (set by
 // CTest); empty when unknown.
+// `s` as one word of a POSIX shell command.
+std::string ShellQuote(const std::string& s);
+
 std::string CliBinary();
 std::filesystem::path StandinInstall();
 // PB_TOOL_Compiler for the stand-in installation.
